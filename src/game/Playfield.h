@@ -1,0 +1,30 @@
+// Composing the playfield picture into the back buffer.
+#pragma once
+
+#include <cstdint>
+
+#include "Bitmap.h"
+#include "GameTypes.h"
+
+namespace burrowbop {
+
+class Game;
+
+// The three pictures the playfield is composed from; owned by the shell.
+struct PlayfieldSheets {
+    const RgbBitmap* Background = nullptr;  // BACKGROUND, 437 x 284
+    const RgbBitmap* Sprite = nullptr;      // SPRITE, 275 x 179
+    const RgbBitmap* Mask = nullptr;        // MASK, 275 x 179
+};
+
+// Composite rat frame `frame` of a burrow whose reference point is (x, y).
+void DrawRat(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
+             const TRatFrames& frames, int32_t x, int32_t y, int32_t frame);
+// Composite the mallet pose `malletState` at (malletX, malletY).
+void DrawMallet(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
+                uint8_t malletState, int32_t malletX, int32_t malletY);
+// The composition steps of the playfield's paint: board, rats back to
+// front, the mallet while RatTimer is on.
+void ComposePlayfield(RgbBitmap& backBuffer, const PlayfieldSheets& sheets, const Game& game);
+
+}  // namespace burrowbop
