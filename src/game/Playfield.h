@@ -17,6 +17,19 @@ struct PlayfieldSheets {
     const RgbBitmap* Mask = nullptr;        // MASK, 275 x 179
 };
 
+// What one picture of the playfield shows.
+struct PlayfieldScene {
+    const TBurrows* Burrows = nullptr;
+    const TRatFrames* RatFrames = nullptr;
+    bool MalletShown = false;  // RatTimer is on
+    uint8_t MalletState = 0;
+    int32_t MalletX = 0;
+    int32_t MalletY = 0;
+};
+
+// The scene of the game's current state.
+PlayfieldScene SceneOf(const Game& game);
+
 // Composite rat frame `frame` of a burrow whose reference point is (x, y).
 void DrawRat(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
              const TRatFrames& frames, int32_t x, int32_t y, int32_t frame);
@@ -25,6 +38,7 @@ void DrawMallet(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
                 uint8_t malletState, int32_t malletX, int32_t malletY);
 // The composition steps of the playfield's paint: board, rats back to
 // front, the mallet while RatTimer is on.
-void ComposePlayfield(RgbBitmap& backBuffer, const PlayfieldSheets& sheets, const Game& game);
+void ComposePlayfield(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
+                      const PlayfieldScene& scene);
 
 }  // namespace burrowbop
