@@ -1,5 +1,7 @@
 #include "ProfileText.h"
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 #include "Cp936.h"
@@ -93,6 +95,8 @@ void CheckName(std::string_view name, bool isSection) {
 ProfileText::ProfileText(std::string text) : text_(std::move(text)) { Parse(); }
 
 void ProfileText::Parse() {
+    lines_.reserve(1 + static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n') +
+                                                std::count(text_.begin(), text_.end(), '\r')));
     for (std::size_t pos = 0; pos < text_.size();) {
         std::size_t contentEnd = text_.find_first_of("\r\n", pos);
         if (contentEnd == std::string::npos) contentEnd = text_.size();
@@ -108,13 +112,59 @@ void ProfileText::Parse() {
 void ProfileText::ParseLine(std::size_t index) {
     ParsedLine parsed = ParseLineText(LineText(index));
     if (parsed.kind == LineKind::Header) {
-        sections_.push_back({index, index, {}, {}});
-        sectionIndex_.emplace(FoldCase(parsed.name), sections_.size() - 1);
+        AddSection(parsed.name, index);
     } else if (parsed.kind == LineKind::Key && !sections_.empty()) {
         Section& section = sections_.back();
-        section.keys.push_back({FoldCase(parsed.name), index, 0});
+        keys_.push_back({FoldCase(parsed.name), index, 0});
+        ++section.keyCount;
         section.lastKey = index;
     }
+}
+
+void ProfileText::AddSection(std::string_view name, std::size_t header) {
+    std::string folded = FoldCase(name);
+    std::size_t hash = std::hash<std::string_view>{}(folded);
+    sections_.push_back({std::move(folded), hash, header, header, keys_.size(), 0, {}, {}});
+    IndexSections(sections_.size());
+}
+
+std::size_t ProfileText::SlotOf(std::string_view folded, std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        std::size_t entry = slots_[slot];
+        if (entry == 0) return slot;
+        const Section& section = sections_[entry - 1];
+        if (section.hash == hash && section.folded == folded) return slot;
+    }
+}
+
+// Indexes the newest of the first count sections; on growth re-indexes all
+// of them in file order, so that the first of two equal names stays.
+void ProfileText::IndexSections(std::size_t count) {
+    if (2 * (indexed_ + 1) > slots_.size()) {
+        slots_.assign(std::max<std::size_t>(16, 2 * slots_.size()), 0);
+        indexed_ = 0;
+        for (std::size_t index = 0; index + 1 < count; ++index) {
+            std::size_t slot = SlotOf(sections_[index].folded, sections_[index].hash);
+            if (slots_[slot] == 0) {
+                slots_[slot] = index + 1;
+                ++indexed_;
+            }
+        }
+    }
+    const Section& section = sections_[count - 1];
+    std::size_t slot = SlotOf(section.folded, section.hash);
+    if (slots_[slot] == 0) {
+        slots_[slot] = count;
+        ++indexed_;
+    }
+}
+
+std::size_t ProfileText::FindSection(std::string_view name) const {
+    if (slots_.empty()) return kAdded;
+    std::string folded = FoldCase(name);
+    std::size_t entry = slots_[SlotOf(folded, std::hash<std::string_view>{}(folded))];
+    return entry == 0 ? kAdded : entry - 1;
 }
 
 std::string_view ProfileText::LineText(std::size_t index) const {
@@ -129,15 +179,17 @@ std::string_view ProfileText::KeyText(const KeyEntry& key) const {
 }
 
 const ProfileText::KeyEntry* ProfileText::FindKey(const Section& section, std::string_view folded) const {
-    for (const KeyEntry& key : section.keys)
+    for (std::size_t index = section.firstKey; index < section.firstKey + section.keyCount; ++index)
+        if (keys_[index].folded == folded) return &keys_[index];
+    for (const KeyEntry& key : section.addedKeys)
         if (key.folded == folded) return &key;
     return nullptr;
 }
 
 std::optional<std::string> ProfileText::Read(std::string_view section, std::string_view key) const {
-    auto found = sectionIndex_.find(FoldCase(section));
-    if (found == sectionIndex_.end()) return std::nullopt;
-    const KeyEntry* entry = FindKey(sections_[found->second], FoldCase(key));
+    std::size_t found = FindSection(section);
+    if (found == kAdded) return std::nullopt;
+    const KeyEntry* entry = FindKey(sections_[found], FoldCase(key));
     if (entry == nullptr) return std::nullopt;
     return std::string(ValueOf(ParseLineText(KeyText(*entry)).value));
 }
@@ -156,7 +208,7 @@ std::size_t ProfileText::AddText(std::string text) {
 
 void ProfileText::AddKey(Section& section, std::string folded, std::string line) {
     std::size_t added = AddText(std::move(line));
-    section.keys.push_back({std::move(folded), kAdded, added});
+    section.addedKeys.push_back({std::move(folded), kAdded, added});
     // Keys added to a section follow each other after its last original key.
     if (section.header == kAdded)
         section.addedLines.push_back(added);
@@ -169,14 +221,14 @@ void ProfileText::Write(std::string_view section, std::string_view key, std::str
     CheckName(key, false);
     std::string stored = StoredValue(value);
     std::string encoded = NeedsQuotes(stored) ? '"' + stored + '"' : stored;
-    std::string folded = FoldCase(section);
-    auto found = sectionIndex_.find(folded);
-    if (found == sectionIndex_.end()) {
-        sections_.push_back({kAdded, kAdded, {}, {AddText('[' + std::string(section) + ']')}});
-        found = sectionIndex_.emplace(std::move(folded), sections_.size() - 1).first;
-        newSections_.push_back(found->second);
+    std::size_t found = FindSection(section);
+    if (found == kAdded) {
+        AddSection(section, kAdded);
+        found = sections_.size() - 1;
+        sections_[found].addedLines.push_back(AddText('[' + std::string(section) + ']'));
+        newSections_.push_back(found);
     }
-    Section& target = sections_[found->second];
+    Section& target = sections_[found];
     std::string foldedKey = FoldCase(key);
     const KeyEntry* entry = FindKey(target, foldedKey);
     if (entry == nullptr) {

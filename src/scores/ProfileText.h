@@ -15,7 +15,8 @@
 // missing key goes after the last key of its section (or after the section
 // header); a missing section goes at the end. New lines end in CR LF.
 //
-// Cost: parsing is one pass over the text and builds an index of sections;
+// Cost: parsing is one pass over the text and builds a hash index of the
+// sections;
 // a read or a write looks at the keys of one section; edits are kept beside
 // the original text and joined once by Bytes(). Loading and saving therefore
 // grow linearly with the size of the text.
@@ -66,15 +67,23 @@ private:
         std::size_t added;   // index into addedText_ when line == kAdded
     };
     struct Section {
+        std::string folded;      // name with ASCII letters lowered
+        std::size_t hash;        // of folded
         std::size_t header;      // line of the header, or kAdded for a new section
-        std::size_t lastKey;     // where a missing key goes: a line index
-        std::vector<KeyEntry> keys;
+        std::size_t lastKey;     // line after which a missing key goes
+        std::size_t firstKey;    // the section's keys in the file: keys_[firstKey, firstKey + keyCount)
+        std::size_t keyCount;
+        std::vector<KeyEntry> addedKeys;
         std::vector<std::size_t> addedLines;  // a new section's lines, header first
     };
     static constexpr std::size_t kAdded = static_cast<std::size_t>(-1);
 
     void Parse();
     void ParseLine(std::size_t index);
+    void AddSection(std::string_view name, std::size_t header);
+    std::size_t FindSection(std::string_view name) const;  // kAdded when missing
+    std::size_t SlotOf(std::string_view folded, std::size_t hash) const;
+    void IndexSections(std::size_t count);
     std::string_view LineText(std::size_t index) const;
     std::string_view KeyText(const KeyEntry& key) const;
     const KeyEntry* FindKey(const Section& section, std::string_view folded) const;
@@ -84,8 +93,12 @@ private:
 
     std::string text_;
     std::vector<Span> lines_;
+    std::vector<KeyEntry> keys_;  // the keys of the file's sections, in file order
     std::vector<Section> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
+    // Open-addressing index of the first section of each name: a slot holds
+    // 1 + the section's index, 0 when empty. Kept at most half full.
+    std::vector<std::size_t> slots_;
+    std::size_t indexed_ = 0;
     std::unordered_map<std::size_t, std::string> replaced_;       // line -> new content
     std::unordered_map<std::size_t, std::vector<std::size_t>> insertedAfter_;  // line -> added texts
     std::vector<std::string> addedText_;

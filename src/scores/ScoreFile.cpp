@@ -37,8 +37,7 @@ void ScoreFile::Flush() {
     std::string bytes = text_.Bytes();
     std::string reason = ReplaceFileContent(path_, bytes);
     if (!reason.empty()) FailWrite(reason);
-    text_ = ProfileText(std::move(bytes));
-    dirty_ = false;
+    dirty_ = false;  // the copy in memory, edits included, is now what the file holds
 }
 
 void ScoreFile::FailWrite(const std::string& reason) const {
