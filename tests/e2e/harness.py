@@ -159,6 +159,10 @@ class Desktop:
     def close(self):
         if self.program and self.program.poll() is None:
             self.program.kill()
+            self.program.wait()
+        if getattr(self, "log", None):
+            self.log.close()
+            self.log = None
         self._stop_pulse()
         for proc in reversed(self.procs):
             if proc.poll() is None:
