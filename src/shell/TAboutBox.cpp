@@ -63,6 +63,7 @@ TAboutBox::TAboutBox(const TSharedBitmaps& bitmaps, QWidget* parent)
     : QDialog(parent), bitmaps_(bitmaps) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(kClientSize);
+    setWindowTitle(QStringLiteral("关于"));  // never drawn; names the window to the desktop
     setFont(ArialFont(12));
     FormCreate();
     CentreAtFirstShow(this);

@@ -28,6 +28,7 @@ constexpr int kCloseBottomGap = 50;
 THighScoreForm::THighScoreForm(const TSharedBitmaps& bitmaps, QWidget* parent)
     : QDialog(parent), bitmaps_(bitmaps) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("排行榜"));  // never drawn; names the window to the desktop
     setFont(ArialFont(12));
     FormCreate();
     CentreAtFirstShow(this);
