@@ -8,6 +8,7 @@
 
 #include "ClosePicture.h"
 #include "Cp936Text.h"
+#include "HighScoreTable.h"
 #include "DialogTestSupport.h"
 #include "MnemonicLabel.h"
 #include "THighScoreForm.h"
@@ -57,6 +58,8 @@ private slots:
     void ampersandMarksTheNextCharacter();
     void fieldTextsDropALoneLeadByte_data();
     void fieldTextsDropALoneLeadByte();
+    void enteredRecordsShowCutToTheirFields_data();
+    void enteredRecordsShowCutToTheirFields();
 };
 
 void HighScoreFormTest::layoutFollowsTheBitmaps_data() {
@@ -248,6 +251,44 @@ void HighScoreFormTest::fieldTextsDropALoneLeadByte() {
     QFETCH(QByteArray, field);
     QFETCH(QString, shown);
     QCOMPARE(QStringFromCp936Field(std::string_view(field.constData(), field.size())), shown);
+}
+
+void HighScoreFormTest::enteredRecordsShowCutToTheirFields_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("ten letters") << "ABCDEFGHIJ" << "2026/12/11" << 5
+                                 << QStringList{"ABCDEFGH", "2026/12/11", "5"};
+    QTest::newRow("five characters") << "张三李四王" << "11.12.2026" << 42
+                                     << QStringList{"张三李四", "11.12.2026", "42"};
+    // Cut inside the fourth character: its lone first byte shows as nothing.
+    QTest::newRow("cut inside a character") << "ABC张三李四" << "12/11/26" << 7
+                                            << QStringList{"ABC张三", "12/11/26", "7"};
+    QTest::newRow("long date, big score") << "" << "2026年12月11日" << 123
+                                          << QStringList{"", "2026年12月", "12"};
+}
+
+void HighScoreFormTest::enteredRecordsShowCutToTheirFields() {
+    QFETCH(QString, name);
+    QFETCH(QString, date);
+    QFETCH(int, score);
+    QFETCH(QStringList, shown);
+    burrowbop::HighScoreTable table;
+    QVERIFY(table.IsNewRecord(score));
+    table.EnterNewRecord(Cp936FromQString(name), Cp936FromQString(date), score);
+    const TSharedBitmaps bitmaps = MakeBitmaps();
+    THighScoreForm form(bitmaps);
+    QStringList top;
+    QString second;
+    WhenModal([&](QWidget*) {
+        for (int column = 0; column < 3; ++column) top << form.DisplayLabels()[column]->Caption();
+        second = form.DisplayLabels()[3]->Caption();
+        form.done(1);
+    });
+    form.ShowTable(table.HighScores);
+    QCOMPARE(top, shown);
+    QCOMPARE(second, QString("--------"));
 }
 
 QTEST_MAIN(HighScoreFormTest)
