@@ -1,6 +1,7 @@
 // A plain RGB picture: the back buffer and the sheets it is composed from.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

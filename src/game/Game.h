@@ -46,11 +46,28 @@ public:
     const TRatFrames& RatFrames() const;
 
 private:
-    // Implemented in the engine sources.
-    struct State;
+    void SwitchTimer(TGameTimer timer, bool enabled);
+    void SetCursor(TCursor cursor);
+    void StepAllBurrows();
+    void EndGame();
+    bool InputHandled() const;  // a game runs: not idle, paused or over
+
     GamePorts& ports_;
-    // The state lives in the implementation; see Game.cpp.
-    // (Kept as plain members there; this header fixes only the interface.)
+
+    // The game state of one playfield (Game.cpp).
+    int32_t tickCount_ = 0;
+    bool playing_ = false;
+    bool paused_ = false;
+    int32_t timeLeft_ = 0;
+    int32_t hitCount_ = 0;
+    uint8_t malletState_ = 0;
+    int32_t malletX_ = 0;
+    int32_t malletY_ = 0;
+    bool ratTimerEnabled_ = false;
+    bool scoreTimerEnabled_ = false;
+    TCursor cursor_ = TCursor::crDefault;
+    TBurrows burrows_{};
+    TRatFrames ratFrames_{};
 };
 
 }  // namespace burrowbop
