@@ -1,11 +1,10 @@
 #!/bin/bash
 # Checks that an installed tree has every file where the desktop looks for it.
-#   check-installed-tree.sh ROOT PREFIX VERSION ICONS
+#   check-installed-tree.sh ROOT PREFIX VERSION
 # ROOT is the scratch root (a DESTDIR or an unpacked package), PREFIX the
-# installation prefix inside it, VERSION the program's version, ICONS yes
-# when the source tree has the desktop icons.
+# installation prefix inside it, VERSION the program's version.
 set -euo pipefail
-root=$1 prefix=$2 version=$3 icons=$4
+root=$1 prefix=$2 version=$3
 id=org.example.Burrowbop
 usr="$root$prefix"
 desktop="$usr/share/applications/$id.desktop"
@@ -42,21 +41,18 @@ grep -q "<release version=\"$version\"" "$metainfo" \
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metainfo does not name the desktop entry"
 
-if [[ "$icons" == yes ]]; then
-    for n in 16 32 48 64 128 256; do
-        png="$usr/share/icons/hicolor/${n}x${n}/apps/$id.png"
-        if [[ ! -f "$png" ]]; then
-            fail "no ${n}x${n} icon"
-        elif ! file -b "$png" | grep -q "^PNG image data, $n x $n,"; then
-            fail "the ${n}x${n} icon is $(file -b "$png")"
-        fi
-    done
-    svg="$usr/share/icons/hicolor/scalable/apps/$id.svg"
-    if [[ -e "$svg" ]]; then
-        grep -q '<svg' "$svg" || fail "the scalable icon is no SVG"
+# The icon theme looks up the icon by name in each size's apps directory.
+for n in 16 32 48 64 128 256; do
+    png="$usr/share/icons/hicolor/${n}x${n}/apps/$id.png"
+    if [[ ! -f "$png" ]]; then
+        fail "no ${n}x${n} icon"
+    elif ! file -b "$png" | grep -q "^PNG image data, $n x $n,"; then
+        fail "the ${n}x${n} icon is $(file -b "$png")"
     fi
-else
-    echo "note: the source tree has no desktop icons yet; icons not checked"
+done
+svg="$usr/share/icons/hicolor/scalable/apps/$id.svg"
+if [[ -e "$svg" ]]; then
+    grep -q '<svg' "$svg" || fail "the scalable icon is no SVG"
 fi
 
 # Nothing lands outside the prefix.

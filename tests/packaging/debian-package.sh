@@ -2,14 +2,13 @@
 # cpack -G DEB builds the package; unpacked into a scratch root its files are
 # where the desktop expects them, and it depends on the libraries it links
 # and on a font for the Chinese texts.
-#   debian-package.sh BUILD_DIR SOURCE_DIR VERSION PROGRAM
+#   debian-package.sh BUILD_DIR VERSION PROGRAM
 set -euo pipefail
-build=$1 source=$2 version=$3 program=$4
+build=$1 version=$2 program=$3
 here="$(dirname "${BASH_SOURCE[0]}")"
 if [[ -z "$program" ]]; then echo "skipped: the program is not part of this build"; exit 77; fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-icons=no; [[ -d "$source/assets/icons/hicolor" ]] && icons=yes
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 \
     || { cat "$scratch/cpack.log"; exit 1; }
@@ -34,7 +33,7 @@ file -b "$scratch/root/usr/bin/burrowbop" | grep -q 'stripped' \
     && ! file -b "$scratch/root/usr/bin/burrowbop" | grep -q 'not stripped' \
     || fail "the packaged program is not stripped"
 ((failures == 0)) || exit 1
-"$here/check-installed-tree.sh" "$scratch/root" /usr "$version" "$icons"
+"$here/check-installed-tree.sh" "$scratch/root" /usr "$version"
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes," \
      "installed size $(field Installed-Size) KiB"
 echo "Depends: $depends"
