@@ -35,7 +35,7 @@ Vec BoardPoint(double u, double v) {
 }
 
 constexpr double kU0 = -0.62, kU1 = 2.62, kV0 = -0.66, kV1 = 2.62;
-constexpr double kThickness = 8;
+constexpr double kThickness = 9;
 
 void DrawSky(Canvas& c) {
     c.FillAll(Paint(LinearGradient({0, 0}, RgbOf(92, 166, 236), {0, 78}, RgbOf(196, 228, 250), 7)));
@@ -67,8 +67,70 @@ void DrawMeadow(Canvas& c) {
     }
 }
 
+void Bush(Canvas& c, Vec at, double size) {
+    const Rgb leaf = RgbOf(64, 148, 58), dark = RgbOf(40, 110, 44), light = RgbOf(110, 190, 80);
+    const Shape bush{Ellipse(at, 14 * size, 9 * size), Ellipse(at + Vec{-9 * size, -4 * size}, 9 * size, 8 * size),
+                     Ellipse(at + Vec{7 * size, -7 * size}, 10 * size, 9 * size),
+                     Ellipse(at + Vec{-1 * size, -11 * size}, 8 * size, 7 * size)};
+    c.Fill(Ellipse(at + Vec{2, 8 * size}, 16 * size, 3.5 * size), Paint(RgbOf(40, 96, 34), 0.4));
+    for (const Contour& k : bush) c.Fill(Stroke(k, 1.6, true), Paint(RgbOf(30, 70, 30)));
+    c.Fill(bush, Paint(dark));
+    c.PushClip(bush);
+    Shape lit;
+    for (const Contour& k : bush) lit.push_back(Transformed(k, {-2.5 * size, -2.5 * size}));
+    c.Fill(lit, Paint(leaf));
+    c.Fill(Ellipse(at + Vec{-5 * size, -12 * size}, 4 * size, 2.5 * size, -20), Paint(light));
+    c.Fill(Ellipse(at + Vec{8 * size, -10 * size}, 3.5 * size, 2 * size, -20), Paint(light));
+    c.PopClip();
+}
+
+void Flower(Canvas& c, Vec at, Rgb petal) {
+    c.Line({at, at + Vec{0.4, 4}}, 0.8, Paint(RgbOf(50, 120, 40)));
+    for (int k = 0; k < 5; ++k) {
+        const double a = k * 1.2566;
+        c.Fill(Ellipse(at + Vec{std::cos(a) * 1.6, std::sin(a) * 1.2}, 1.3, 1.1), Paint(petal));
+    }
+    c.Fill(Ellipse(at, 0.9, 0.9), Paint(RgbOf(250, 200, 40)));
+}
+
+bool OnBoard(Vec p);
+
+// Trees on the far hills, bushes and flowers on the meadow round the board.
+void DrawScenery(Canvas& c) {
+    const struct { double X, Y, S; } trees[] = {{34, 66, 0.8}, {52, 63, 1.0}, {120, 60, 0.7}, {150, 64, 0.9},
+                                              {330, 58, 0.8}, {350, 55, 1.0}, {405, 60, 0.8}};
+    for (const auto& t : trees) {
+        c.Fill(Rect(t.X - 0.8 * t.S, t.Y, 1.6 * t.S, 6 * t.S), Paint(RgbOf(100, 70, 40)));
+        c.Fill(Ellipse({t.X, t.Y - 2 * t.S}, 6 * t.S, 7 * t.S), Paint(RgbOf(70, 140, 70)));
+        c.Fill(Ellipse({t.X - 1.5 * t.S, t.Y - 4 * t.S}, 3 * t.S, 3 * t.S), Paint(RgbOf(100, 170, 90)));
+    }
+    uint32_t seed = 777;
+    auto rnd = [&seed] { seed = seed * 1103515245u + 12345u; return double((seed >> 8) & 0xFFFF) / 65535.0; };
+    const Rgb petals[3] = {RgbOf(255, 255, 255), RgbOf(255, 236, 90), RgbOf(250, 160, 200)};
+    for (int i = 0; i < 60; ++i) {
+        const Vec p{12 + rnd() * 413, 90 + rnd() * 182};
+        const Rgb petal = petals[i % 3];
+        if (OnBoard(p) || OnBoard(p + Vec{0, -14})) continue;
+        Flower(c, p, petal);
+    }
+    Bush(c, {40, 118}, 0.9);
+    Bush(c, {372, 236}, 1.3);
+    Bush(c, {410, 190}, 0.8);
+    Bush(c, {62, 256}, 1.1);
+}
+
 Contour BoardTop() {
     return {BoardPoint(kU0, kV0), BoardPoint(kU1, kV0), BoardPoint(kU1, kV1), BoardPoint(kU0, kV1)};
+}
+
+bool OnBoard(Vec p) {
+    const Contour top = BoardTop();
+    int wind = 0;
+    for (size_t i = 0; i < top.size(); ++i) {
+        const Vec a = top[i], b = top[(i + 1) % top.size()];
+        if ((a.Y <= p.Y) != (b.Y <= p.Y) && p.X < a.X + (p.Y - a.Y) * (b.X - a.X) / (b.Y - a.Y)) ++wind;
+    }
+    return wind % 2 == 1;
 }
 
 void DrawBoardBody(Canvas& c) {
@@ -157,6 +219,7 @@ Image Board() {
     c.PushClip({inner});
     DrawSky(c);
     DrawMeadow(c);
+    DrawScenery(c);
     DrawBoardBody(c);
     DrawPlanks(c);
     for (int r = 0; r < 3; ++r) {

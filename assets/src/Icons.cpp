@@ -36,23 +36,24 @@ Image CatFace(int size) {
     Outlined(c, {g.E(16, 18, 13, 11.5)}, fur, w);
     c.Fill(g.E(16, 23, 7, 5), Paint(light));
     for (int s = -1; s <= 1; s += 2) {
-        c.Fill(g.E(16 + s * 5.5, 16, 2.6, 3.2), Paint(RgbOf(90, 190, 60)));
+        c.Fill(g.E(16 + s * 5.5, 16, 2.6, 3.2), Paint(RgbOf(250, 214, 60)));
         c.Fill(g.E(16 + s * 5.5, 16, 0.9, 2.6), Paint(kInk));
         for (int k = -1; k <= 1; ++k) c.Line({g.P(16 + s * 6, 22 + k * 1.2), g.P(16 + s * 15, 21 + k * 2.5)}, g.L(0.8), Paint(kInk));
     }
     c.Fill(Polygon({g.P(14, 20), g.P(18, 20), g.P(16, 22.5)}), Paint(RgbOf(220, 90, 110)));
-    c.Line({g.P(16, 22.5), g.P(16, 24.5), g.P(13.5, 26)}, g.L(1), Paint(kInk));
-    c.Line({g.P(16, 24.5), g.P(18.5, 26)}, g.L(1), Paint(kInk));
+    c.Line({g.P(16, 22.5), g.P(16, 24)}, g.L(1.3), Paint(kInk));
+    c.Line(BezierCurve(g.P(16, 24), g.P(15.5, 26.5), g.P(12.5, 26.5), g.P(12, 24.5)), g.L(1.3), Paint(kInk));
+    c.Line(BezierCurve(g.P(16, 24), g.P(16.5, 26.5), g.P(19.5, 26.5), g.P(20, 24.5)), g.L(1.3), Paint(kInk));
     return c.Resolve();
 }
 
 Image SmileyFace(int size) {
     Canvas c(size, size);
     const Grid g{size / 32.0};
-    Outlined(c, {g.E(16, 16, 14.5, 14.5)}, RgbOf(255, 214, 40), g.L(2.4));
-    c.Fill(g.E(11, 12, 2.2, 3.6), Paint(kInk));
-    c.Fill(g.E(21, 12, 2.2, 3.6), Paint(kInk));
-    c.Line(BezierCurve(g.P(8, 19), g.P(11, 26), g.P(21, 26), g.P(24, 19)), g.L(2.6), Paint(kInk));
+    Outlined(c, {g.E(16, 16, 14, 14)}, RgbOf(255, 214, 40), g.L(4));
+    c.Fill(g.E(11, 12, 2.4, 4), Paint(kInk));
+    c.Fill(g.E(21, 12, 2.4, 4), Paint(kInk));
+    c.Line(BezierCurve(g.P(8, 19), g.P(11, 26.5), g.P(21, 26.5), g.P(24, 19)), g.L(3.6), Paint(kInk));
     return c.Resolve();
 }
 
@@ -90,22 +91,28 @@ Image StandingRat(int size) {
     const Grid g{size / 32.0};
     const Rgb fur = kRatPink, shade = kRatShade, pale = RgbOf(250, 214, 220);
     const double w = std::max(1.0, g.L(1.3));
-    c.Line(BezierCurve(g.P(19, 28), g.P(27, 30), g.P(30, 24), g.P(27, 19)), g.L(2.2), Paint(kInk));
-    c.Line(BezierCurve(g.P(19, 28), g.P(27, 30), g.P(30, 24), g.P(27, 19)), g.L(1.1), Paint(shade));
-    // Hind legs, body upright, little arms raised in a wave.
-    Outlined(c, {g.E(12, 29, 3.2, 1.8), g.E(20, 29, 3.2, 1.8)}, shade, w);
-    Outlined(c, {g.E(16, 21, 7, 8.5)}, fur, w);
-    c.Fill(g.E(16, 22.5, 4.2, 5.5), Paint(pale));
-    Outlined(c, {g.E(9, 17, 1.8, 3.6, 30), g.E(23, 17, 1.8, 3.6, -30)}, fur, w);
-    Outlined(c, {g.E(9.5, 4.8, 3.6, 3.6), g.E(22.5, 4.8, 3.6, 3.6)}, fur, w);
-    c.Fill(g.E(9.5, 5, 2, 2), Paint(pale));
-    c.Fill(g.E(22.5, 5, 2, 2), Paint(pale));
-    Outlined(c, {g.E(16, 10, 7.5, 6.2)}, fur, w);
-    c.Fill(g.E(13.2, 9, 1.5, 1.9), Paint(RgbOf(255, 255, 255)));
-    c.Fill(g.E(18.8, 9, 1.5, 1.9), Paint(RgbOf(255, 255, 255)));
-    c.Fill(g.E(13.4, 9.4, 0.8, 1.1), Paint(kInk));
-    c.Fill(g.E(18.6, 9.4, 0.8, 1.1), Paint(kInk));
-    c.Fill(g.E(16, 12.8, 1.5, 1.1), Paint(RgbOf(196, 84, 108)));
+    c.Line(BezierCurve(g.P(20, 29), g.P(28, 31), g.P(31, 24), g.P(28, 18)), g.L(2.4), Paint(kInk));
+    c.Line(BezierCurve(g.P(20, 29), g.P(28, 31), g.P(31, 24), g.P(28, 18)), g.L(1.1), Paint(shade));
+    // Hind legs with big feet, a pear-shaped body upright, paws held up.
+    Outlined(c, {g.E(12.5, 29.5, 3.6, 1.8), g.E(20, 29.5, 3.6, 1.8)}, shade, w);
+    Outlined(c, {BezierLoop({g.P(16, 12), g.P(21, 12), g.P(24, 22), g.P(22.5, 27), g.P(21, 30), g.P(11, 30),
+                             g.P(9.5, 27), g.P(8, 22), g.P(11, 12), g.P(16, 12)})}, fur, w);
+    c.Fill(g.E(16, 23.5, 4.2, 5.2), Paint(pale));
+    Outlined(c, {g.E(11.5, 19, 1.7, 3.0, 35), g.E(20.5, 19, 1.7, 3.0, -35)}, fur, w);
+    // Head: big round ears, a pointed snout with a dark nose and whiskers.
+    Outlined(c, {g.E(9.5, 5.2, 4.2, 4.2), g.E(22.5, 5.2, 4.2, 4.2)}, fur, w);
+    c.Fill(g.E(9.5, 5.4, 2.5, 2.5), Paint(pale));
+    c.Fill(g.E(22.5, 5.4, 2.5, 2.5), Paint(pale));
+    Outlined(c, {g.E(16, 10, 7, 5.6), g.E(16, 13.2, 3.8, 3.2)}, fur, w);
+    c.Fill(g.E(13.3, 8.8, 1.5, 1.8), Paint(RgbOf(255, 255, 255)));
+    c.Fill(g.E(18.7, 8.8, 1.5, 1.8), Paint(RgbOf(255, 255, 255)));
+    c.Fill(g.E(13.5, 9.2, 0.8, 1.1), Paint(kInk));
+    c.Fill(g.E(18.5, 9.2, 0.8, 1.1), Paint(kInk));
+    c.Fill(g.E(16, 14.6, 1.4, 1.0), Paint(RgbOf(160, 60, 84)));
+    for (int s = -1; s <= 1; s += 2) {
+        c.Line({g.P(16 + s * 2.5, 14), g.P(16 + s * 7.5, 12.8)}, g.L(0.5), Paint(kInk));
+        c.Line({g.P(16 + s * 2.5, 14.8), g.P(16 + s * 7.5, 15.6)}, g.L(0.5), Paint(kInk));
+    }
     return c.Resolve();
 }
 

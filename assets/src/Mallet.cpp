@@ -13,14 +13,14 @@ constexpr double kPi = 3.14159265358979323846;
 const Rgb kWood = RgbOf(204, 146, 84);
 const Rgb kWoodShade = RgbOf(160, 104, 56);
 const Rgb kWoodLight = RgbOf(232, 186, 122);
-const Rgb kBand = RgbOf(126, 76, 40);
+const Rgb kBand = RgbOf(112, 66, 34);
 const Rgb kHandle = RgbOf(222, 176, 112);
 const Rgb kGlove = RgbOf(250, 250, 246);
 const Rgb kGloveShade = RgbOf(204, 208, 216);
 
-constexpr double kHeadLength = 26;  // along the barrel's axis
-constexpr double kHeadRadius = 12;
-constexpr double kHandleLength = 52;
+constexpr double kHeadLength = 30;  // along the barrel's axis
+constexpr double kHeadRadius = 13;
+constexpr double kHandleLength = 46;
 
 Vec Along(Vec p, Vec dir, double d) { return p + dir * d; }
 
@@ -45,7 +45,7 @@ void Head(Canvas& c, Vec face, Vec axis, Vec side) {
     // Two darker bands round the barrel.
     for (double t : {6.0, kHeadLength - 6.0}) {
         const Vec p = Along(face, axis, t);
-        c.Line({p + side * 14.0, p - side * 14.0}, 2.6, Paint(kBand));
+        c.Line({p + side * 15.0, p - side * 15.0}, 3.4, Paint(kBand));
     }
     c.PopClip();
     // End grain on the top end: rings on a light oval.
@@ -70,28 +70,28 @@ void Handle(Canvas& c, Vec from, Vec dir, Vec up) {
     c.Line({from - up * 1.6, to - up * 1.8}, 1.0, Paint(RgbOf(170, 120, 66)));
 }
 
-// A white cartoon glove round the handle, knuckles on top, with a cuff.
+// A white cartoon glove round the handle: fingers wrapped round it, the
+// thumb over it, and a flared cuff.
 void Glove(Canvas& c, Vec grip, Vec dir, Vec up) {
     auto at = [&](double a, double b) { return grip + dir * a + up * b; };
-    const Shape fist{Ellipse(at(0, 0.5), 10.5, 8.5, std::atan2(dir.Y, dir.X) * 180 / kPi),
-                     Ellipse(at(-4, 5), 5.5, 4.8), Ellipse(at(3, 6), 5.5, 4.8)};
-    for (const Contour& k : fist) c.Fill(Stroke(k, 2.0, true), Paint(kInk));
-    c.Fill(fist, Paint(kGloveShade));
-    c.PushClip(fist);
-    Shape lit;
-    for (const Contour& k : fist) lit.push_back(Transformed(k, {-1.5, -2}));
-    c.Fill(lit, Paint(kGlove));
-    c.PopClip();
-    // Finger creases and the thumb over the handle.
-    for (double a : {-4.0, 0.5, 5.0}) c.Line({at(a, 3.5), at(a + 0.4, -4)}, 0.8, Paint(RgbOf(150, 156, 170)));
-    const Contour thumb = Ellipse(at(-6.5, -3.5), 5.5, 3.2, std::atan2(dir.Y, dir.X) * 180 / kPi + 20);
-    c.Fill(Stroke(thumb, 1.6, true), Paint(kInk));
-    c.Fill(thumb, Paint(kGlove));
-    const Contour cuff{at(8, 9), at(17, 10), at(17, -9), at(8, -8)};
-    c.Fill(Stroke(cuff, 2.0, true), Paint(kInk));
-    c.Fill(cuff, Paint(kGloveShade));
-    c.Line({at(11, 8), at(11, -7)}, 0.8, Paint(RgbOf(150, 156, 170)));
-    c.Line({at(14, 8.5), at(14, -7.5)}, 0.8, Paint(RgbOf(150, 156, 170)));
+    const double ang = std::atan2(dir.Y, dir.X) * 180 / kPi;
+    auto lit = [&](const Shape& s) {
+        for (const Contour& k : s) c.Fill(Stroke(k, 2.0, true), Paint(kInk));
+        c.Fill(s, Paint(kGloveShade));
+        c.PushClip(s);
+        Shape l;
+        for (const Contour& k : s) l.push_back(Transformed(k, {-1.2, -1.6}));
+        c.Fill(l, Paint(kGlove));
+        c.PopClip();
+    };
+    const Contour cuff{at(6, 8.5), at(17, 11.5), at(17, -11.5), at(6, -8.5)};
+    lit({cuff});
+    c.Line({at(9.5, 8.6), at(9.5, -8.6)}, 0.8, Paint(RgbOf(170, 176, 190)));
+    c.Line({at(13, 9.6), at(13, -9.6)}, 0.8, Paint(RgbOf(170, 176, 190)));
+    lit({Ellipse(at(0, 0), 9.5, 8.5, ang)});
+    // Four fingers curled round the front of the handle.
+    for (int k = 0; k < 4; ++k) lit({Ellipse(at(-6.3 + 3.9 * k, -4.2), 2.6, 3.6, ang)});
+    lit({Ellipse(at(-4, 4.6), 6.5, 3.0, ang - 8)});  // the thumb over the handle
 }
 
 }  // namespace
@@ -106,12 +106,14 @@ void DrawMalletPose(Canvas& c, Vec face, double tiltDeg, int motion) {
     Handle(c, handleStart, dir, axis);
     Head(c, face, axis, side);
     Glove(c, Along(handleStart, dir, kHandleLength - 15), dir, axis);
-    // Speed lines behind the head, in the direction it comes from.
-    for (int k = 0; k < motion * 2; ++k) {
-        const double off = -8 + k * (16.0 / std::max(1, motion * 2 - 1));
-        const Vec a = Along(Along(face, axis, kHeadLength + 4), side, off);
-        const Vec b = Along(a, axis, 4 + 2 * (k % 2));
-        c.Line({a, b}, 1.4, Paint(RgbOf(244, 244, 240)));
+    // Speed lines above the head, where it comes from.
+    const int lines = motion * 2 + 1;
+    for (int k = 0; motion > 0 && k < lines; ++k) {
+        const double off = -9 + k * (18.0 / (lines - 1));
+        const Vec a = Along(Along(face, axis, kHeadLength + 3.5), side, off);
+        const Vec b = Along(a, axis, 3 + 2.5 * (k % 2) + motion);
+        c.Line({a, b}, 2.6, Paint(kInk));
+        c.Line({a, b}, 1.2, Paint(RgbOf(250, 250, 244)));
     }
 }
 

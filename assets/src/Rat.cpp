@@ -65,8 +65,14 @@ void DrawStar(Canvas& c, Vec centre, double r, double rot) {
 
 void DrawRisingRat(Canvas& c, Vec o, Gaze gaze) {
     // Neck first, so the head sits on top of it.
-    const Contour neck{o + Vec{-14, 38}, o + Vec{14, 38}, o + Vec{17, 62}, o + Vec{-17, 62}};
+    const Contour neck = BezierLoop({o + Vec{-12, 36}, o + Vec{-4, 35}, o + Vec{4, 35}, o + Vec{12, 36},
+                                     o + Vec{13, 46}, o + Vec{17, 52}, o + Vec{19, 64},
+                                     o + Vec{6, 65}, o + Vec{-6, 65}, o + Vec{-19, 64},
+                                     o + Vec{-17, 52}, o + Vec{-13, 46}, o + Vec{-12, 36}});
     Blob(c, {neck}, kRatPink, kRatShade, {-4, 0});
+    c.PushClip({neck});
+    c.Fill(Ellipse(o + Vec{-1, 56}, 9.5, 9), Paint(RgbOf(248, 198, 206)));  // pale chest
+    c.PopClip();
     // Big round ears, slightly tilted outwards.
     for (int side = -1; side <= 1; side += 2) {
         const Vec ec = o + Vec{side * 15.0, 10.6};

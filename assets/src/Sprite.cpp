@@ -104,7 +104,7 @@ void RatFrames(Canvas& c) {
 }
 
 void MalletPoses(Canvas& c) {
-    const double tilt[3] = {14, -8, 0};
+    const double tilt[3] = {14, 6, 0};
     const int motion[3] = {0, 1, 2};
     for (int pose = 0; pose < 3; ++pose) {
         const SheetRect own = OwnRows(kMalletPoses[size_t(pose)]);

@@ -3,13 +3,14 @@
 #include "Playfield.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "BoardLayout.h"
 
 namespace burrowbop {
 namespace {
 
-constexpr uint32_t kRgbBits = 0x00FFFFFFu;
 constexpr uint32_t kOpaque = 0xFF000000u;
 
 uint32_t* RowOf(RgbBitmap& b, int x, int y) { return b.Pixels.data() + size_t(y) * b.Width + x; }
@@ -36,65 +37,110 @@ bool ClipBlit(const RgbBitmap& dst, const RgbBitmap& sprite, const RgbBitmap& ma
     return true;
 }
 
-// AND with the mask, then XOR with the sprite, on the colour bits; the
-// result stays opaque. No branch per pixel, so the loop vectorises.
-void MaskedBlit(RgbBitmap& dst, const PlayfieldSheets& sheets, SheetRect src, int dstX,
-                int dstY) {
-    ClippedBlit b;
-    if (!ClipBlit(dst, *sheets.Sprite, *sheets.Mask, src, dstX, dstY, b)) return;
-    for (int row = 0; row < b.Height; ++row) {
-        uint32_t* d = RowOf(dst, b.DstX, b.DstY + row);
-        const uint32_t* m = RowOf(*sheets.Mask, b.SrcX, b.SrcY + row);
-        const uint32_t* s = RowOf(*sheets.Sprite, b.SrcX, b.SrcY + row);
-        for (int i = 0; i < b.Width; ++i) {
-            d[i] = (((d[i] & m[i]) ^ s[i]) & kRgbBits) | kOpaque;
-        }
+// AND with the mask, then XOR with the sprite; OR-ing the alpha bits keeps
+// the result opaque whatever alpha the sheets carry. Eight pixels at a time
+// (the compiler's vector type; AVX2 where the processor has it), with no
+// branch per pixel.
+using Pixels8 = uint32_t __attribute__((vector_size(32)));
+
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void BlitRow(uint32_t* d, const uint32_t* m, const uint32_t* s, int width) {
+    int i = 0;
+    for (; i + 8 <= width; i += 8) {
+        Pixels8 vd, vm, vs;
+        std::memcpy(&vd, d + i, sizeof vd);
+        std::memcpy(&vm, m + i, sizeof vm);
+        std::memcpy(&vs, s + i, sizeof vs);
+        vd = ((vd & vm) ^ vs) | kOpaque;
+        std::memcpy(d + i, &vd, sizeof vd);
+    }
+    for (; i < width; ++i) d[i] = ((d[i] & m[i]) ^ s[i]) | kOpaque;
+}
+
+void BlitRows(RgbBitmap& dst, const PlayfieldSheets& sheets, const ClippedBlit& b, int fromRow,
+              int toRow) {
+    for (int row = fromRow; row < toRow; ++row) {
+        BlitRow(RowOf(dst, b.DstX, b.DstY + row), RowOf(*sheets.Mask, b.SrcX, b.SrcY + row),
+                RowOf(*sheets.Sprite, b.SrcX, b.SrcY + row), b.Width);
     }
 }
 
-void CopyBackground(RgbBitmap& dst, const RgbBitmap& background) {
-    if (dst.Width == background.Width && dst.Height == background.Height) {
-        std::copy(background.Pixels.begin(), background.Pixels.end(), dst.Pixels.begin());
+void CopyBackgroundRows(RgbBitmap& dst, const RgbBitmap& background, int y0, int y1) {
+    y1 = std::min(y1, background.Height);
+    if (y1 <= y0) return;
+    if (dst.Width == background.Width) {
+        std::copy_n(RowOf(background, 0, y0), size_t(y1 - y0) * size_t(dst.Width), RowOf(dst, 0, y0));
         return;
     }
     const int w = std::min(dst.Width, background.Width);
-    const int h = std::min(dst.Height, background.Height);
-    for (int y = 0; y < h; ++y) {
-        std::copy_n(RowOf(background, 0, y), w, RowOf(dst, 0, y));
+    for (int y = y0; y < y1; ++y) std::copy_n(RowOf(background, 0, y), w, RowOf(dst, 0, y));
+}
+
+bool PlaceRat(const RgbBitmap& dst, const PlayfieldSheets& sheets, const TRatFrames& frames,
+              int32_t x, int32_t y, int32_t frame, ClippedBlit& out) {
+    // Frame 0 is an empty burrow; values past the table have no picture.
+    if (frame <= 0 || frame >= static_cast<int32_t>(frames.size())) return false;
+    const TRatFrame& f = frames[static_cast<size_t>(frame)];
+    return ClipBlit(dst, *sheets.Sprite, *sheets.Mask, {f.SrcX, f.SrcY, f.Width, f.Height},
+                    x + f.OffsetX, y + f.OffsetY, out);
+}
+
+bool PlaceMallet(const RgbBitmap& dst, const PlayfieldSheets& sheets, uint8_t malletState,
+                 int32_t malletX, int32_t malletY, ClippedBlit& out) {
+    if (malletState >= kMalletPoses.size()) return false;
+    const int lift = malletState == 1 ? kLoweredPoseLift : 0;
+    return ClipBlit(dst, *sheets.Sprite, *sheets.Mask, kMalletPoses[malletState], malletX,
+                    malletY - lift, out);
+}
+
+// Board, rats row 0 to row 2, then the mallet: at most ten pictures.
+struct Layers {
+    std::array<ClippedBlit, kBurrowRows * kBurrowColumns + 1> Blits;
+    size_t Count = 0;
+};
+
+Layers PlaceLayers(const RgbBitmap& dst, const PlayfieldSheets& sheets,
+                   const PlayfieldScene& scene) {
+    Layers layers;
+    if (scene.Burrows != nullptr && scene.RatFrames != nullptr) {
+        // Back row first, so rats further forward cover those behind them.
+        for (const auto& row : *scene.Burrows) {
+            for (const TBurrow& b : row) {
+                layers.Count += PlaceRat(dst, sheets, *scene.RatFrames, b.X, b.Y, b.Frame,
+                                         layers.Blits[layers.Count]);
+            }
+        }
     }
+    // The mallet covers everything.
+    if (scene.MalletShown) {
+        layers.Count += PlaceMallet(dst, sheets, scene.MalletState, scene.MalletX, scene.MalletY,
+                                    layers.Blits[layers.Count]);
+    }
+    return layers;
 }
 
 }  // namespace
 
 void DrawRat(RgbBitmap& backBuffer, const PlayfieldSheets& sheets, const TRatFrames& frames,
              int32_t x, int32_t y, int32_t frame) {
-    // Frame 0 is an empty burrow; values past the table have no picture.
-    if (frame <= 0 || frame >= static_cast<int32_t>(frames.size())) return;
-    const TRatFrame& f = frames[static_cast<size_t>(frame)];
-    MaskedBlit(backBuffer, sheets, {f.SrcX, f.SrcY, f.Width, f.Height}, x + f.OffsetX,
-               y + f.OffsetY);
+    ClippedBlit b;
+    if (PlaceRat(backBuffer, sheets, frames, x, y, frame, b)) BlitRows(backBuffer, sheets, b, 0, b.Height);
 }
 
 void DrawMallet(RgbBitmap& backBuffer, const PlayfieldSheets& sheets, uint8_t malletState,
                 int32_t malletX, int32_t malletY) {
-    if (malletState >= kMalletPoses.size()) return;
-    const int lift = malletState == 1 ? kLoweredPoseLift : 0;
-    MaskedBlit(backBuffer, sheets, kMalletPoses[malletState], malletX, malletY - lift);
+    ClippedBlit b;
+    if (PlaceMallet(backBuffer, sheets, malletState, malletX, malletY, b)) BlitRows(backBuffer, sheets, b, 0, b.Height);
 }
 
 void ComposePlayfield(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
                       const PlayfieldScene& scene) {
-    CopyBackground(backBuffer, *sheets.Background);
-    if (scene.Burrows != nullptr && scene.RatFrames != nullptr) {
-        // Back row first, so rats further forward cover those behind them.
-        for (const auto& row : *scene.Burrows) {
-            for (const TBurrow& b : row) {
-                DrawRat(backBuffer, sheets, *scene.RatFrames, b.X, b.Y, b.Frame);
-            }
-        }
-    }
-    if (scene.MalletShown) {
-        DrawMallet(backBuffer, sheets, scene.MalletState, scene.MalletX, scene.MalletY);
+    CopyBackgroundRows(backBuffer, *sheets.Background, 0, backBuffer.Height);
+    const Layers layers = PlaceLayers(backBuffer, sheets, scene);
+    for (size_t k = 0; k < layers.Count; ++k) {
+        BlitRows(backBuffer, sheets, layers.Blits[k], 0, layers.Blits[k].Height);
     }
 }
 

@@ -101,8 +101,7 @@ void ProfileText::Parse() {
         std::size_t contentEnd = text_.find_first_of("\r\n", pos);
         if (contentEnd == std::string::npos) contentEnd = text_.size();
         std::size_t end = contentEnd;
-        if (end < text_.size() && text_[end] == '\r') ++end;
-        if (end < text_.size() && text_[end] == '\n' && (end == contentEnd || text_[contentEnd] == '\r')) ++end;
+        if (end < text_.size()) end += text_.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         lines_.push_back({pos, contentEnd, end});
         ParseLine(lines_.size() - 1);
         pos = end;

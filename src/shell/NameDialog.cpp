@@ -1,4 +1,38 @@
 #include "NameDialog.h"
 
-std::string AskRecordName(QWidget*) { return "\xD8\xFD\xC3\xFB"; }  // 佚名
-std::string TodayShortDate() { return "----/--/--"; }
+#include <QDate>
+#include <QInputDialog>
+#include <QLocale>
+
+#include "WindowPlacement.h"
+#include "Cp936Text.h"
+
+namespace {
+
+const char kCaption[] = "您创造了一个新的记录";
+const char kPrompt[] = "请输入您的大名";
+const char kDefaultName[] = "佚名";
+
+}  // namespace
+
+std::string AskRecordName(QWidget* parent) {
+    const QString defaultName = QString::fromUtf8(kDefaultName);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QString::fromUtf8(kCaption));
+    dialog.setLabelText(QString::fromUtf8(kPrompt));
+    dialog.setTextValue(defaultName);
+    // Fixed texts: the style or a translation would otherwise make them "&OK".
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Cancel"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    CentreAtFirstShow(&dialog);
+    // Cancel and closing the dialog both give the default; OK gives the line,
+    // which may be empty.
+    const QString name = dialog.exec() == QDialog::Accepted ? dialog.textValue() : defaultName;
+    return Cp936FromQString(name);
+}
+
+std::string TodayShortDate() {
+    return Cp936FromQString(
+        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}

@@ -32,3 +32,17 @@ struct TSharedBitmaps {
 
 // ":/NAME.bmp" for a bitmap resource name such as "BACKGROUND".
 QString BitmapResource(const char* name);
+
+class QImage;
+// A bitmap resource by name; throws std::runtime_error when it is missing.
+QImage LoadBitmapImage(const char* name);
+QPixmap LoadBitmapPixmap(const char* name);
+// Between Qt's images and the engine's pixels (0xFFRRGGBB).
+burrowbop::RgbBitmap ToRgbBitmap(const QImage& image);
+// A view of the bitmap's pixels; valid while the bitmap lives unchanged.
+QImage ImageOf(const burrowbop::RgbBitmap& bitmap);
+// Creates every shared bitmap from its resource, in the start-up order,
+// and the back buffer as a copy of the board.
+void LoadSharedBitmaps(TSharedBitmaps& bitmaps);
+// Frees them all (the playfield's teardown).
+void FreeSharedBitmaps(TSharedBitmaps& bitmaps);

@@ -1,4 +1,8 @@
 // The command menu: seven items in menu order, opened at a screen point.
+//
+// The menu opens with QMenu::popup and returns at once: the program's own
+// event loop runs it, so the game timers keep ticking while it is open, a
+// click elsewhere closes it, and tests never block on it.
 #pragma once
 
 #include <QObject>
@@ -6,6 +10,7 @@
 
 #include "MenuItem.h"
 
+class QAction;
 class QMenu;
 
 class TRatMenu : public QObject {
@@ -31,9 +36,17 @@ public:
     // top-left corner at `screenPoint`; choosing an item clicks it.
     void PopupAt(QPoint screenPoint);
 
+    // The menu widget, for finding it on the screen (null before the first
+    // opening is not a case: it exists from construction).
+    QMenu* Menu() const { return menu_; }
+    // The menu entry that shows `item`.
+    QAction* ActionOf(const TMenuItem& item) const;
+
 signals:
     void Popup();
 
 private:
+    void SyncActions();
+
     QMenu* menu_ = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "Assets.h"
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "Art.h"
 
@@ -44,9 +46,20 @@ void AddSpriteAndMask(RenderedAssets& out) {
     out.Pictures["MASK"] = FromIndexed(mask);
 }
 
+// Sixteen colours: the most used ones (the flat fills and the outline)
+// keep their exact values and edge blends take the nearest of them, so the
+// small icons stay crisp instead of muddy.
 IconImage ToIconImage(const Image& img) {
     IconImage icon;
-    icon.Colours = Quantise(ToHardEdged(img, kBlack), 16);
+    const Pixels p = ToHardEdged(img, kBlack);
+    std::map<uint32_t, int> counts;
+    for (uint32_t c : p.Rgb) ++counts[c];
+    std::vector<std::pair<int, uint32_t>> byUse;
+    for (const auto& [c, n] : counts) byUse.push_back({-n, c});
+    std::sort(byUse.begin(), byUse.end());
+    std::vector<uint32_t> keep;
+    for (size_t i = 0; i < byUse.size() && i < 16; ++i) keep.push_back(byUse[i].second);
+    icon.Colours = Quantise(p, 16, keep);
     for (double a : img.Coverage) icon.Opaque.push_back(a >= 0.5);
     return icon;
 }

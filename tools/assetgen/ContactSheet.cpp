@@ -103,9 +103,10 @@ void PlayfieldFrames(Sheet& s, const RenderedAssets& a) {
                                                     {1, 1, 1, 1, 1, 1, 13, 14, 1}}};
     for (int pose = 0; pose < 3; ++pose) {
         const auto& target = B[1][1];
-        const int mx = target.X + 29, my = target.Y + 40;
-        Pixels p = comp.Compose(boards[size_t(pose)], true, uint8_t(pose), mx, my);
-        MarkPointer(p, mx, my);
+        const int px = target.X + 29, py = target.Y + 44;
+        Pixels p = comp.Compose(boards[size_t(pose)], true, uint8_t(pose), px - burrowbop::kMalletPointerOffsetX,
+                                py - burrowbop::kMalletPointerOffsetY);
+        MarkPointer(p, px, py);
         s.Put(p, 2);
         if (pose == 0) s.NewRow();
     }
@@ -122,8 +123,10 @@ void PlayfieldFrames(Sheet& s, const RenderedAssets& a) {
     std::array<int, 9> back{6, 9, 10, 0, 0, 0, 0, 0, 0};
     s.Put(Crop(comp.Compose(back, false, 0, 0, 0), 170, 30, 240, 100), 3);
     for (int pose = 0; pose < 3; ++pose) {
-        Pixels p = comp.Compose({}, true, uint8_t(pose), 4, 280);
-        MarkPointer(p, 4, 280);
+        const int px = 6, py = 278;
+        Pixels p = comp.Compose({}, true, uint8_t(pose), px - burrowbop::kMalletPointerOffsetX,
+                                py - burrowbop::kMalletPointerOffsetY);
+        MarkPointer(p, px, py);
         s.Put(Crop(p, 0, 184, 130, 100), 3);
     }
 }

@@ -96,10 +96,12 @@ int Nearest(const std::vector<uint32_t>& palette, size_t from, uint32_t c) {
     int best = int(from);
     long bestD = -1;
     for (size_t i = from; i < palette.size(); ++i) {
+        // Weighted as the eye sees it: green counts most, then blue, then red.
+        static constexpr long kWeight[3] = {2, 4, 3};
         long d = 0;
         for (int k = 0; k < 3; ++k) {
             const long e = Channel(palette[i], k) - Channel(c, k);
-            d += e * e;
+            d += kWeight[k] * e * e;
         }
         if (bestD < 0 || d < bestD) bestD = d, best = int(i);
     }
@@ -190,7 +192,7 @@ Indexed Quantise(const Pixels& p, int maxColours, const std::vector<uint32_t>& k
     std::vector<uint32_t> rest;
     if (int(colours.size()) <= room) {
         for (const auto& c : colours) rest.push_back(c.Colour);
-    } else {
+    } else if (room > 0) {
         rest = MedianCut(colours, room);
     }
     // A mixed colour that lands on a kept colour is nudged off it.
@@ -204,7 +206,9 @@ Indexed Quantise(const Pixels& p, int maxColours, const std::vector<uint32_t>& k
         auto it = lookup.find(c);
         if (it == lookup.end()) {
             const auto k = std::find(keep.begin(), keep.end(), c);
-            const int idx = k != keep.end() ? int(k - keep.begin()) : Nearest(palette, keep.size(), c);
+            // Other colours map onto the kept ones only when nothing else is left.
+            const size_t from = rest.empty() ? 0 : keep.size();
+            const int idx = k != keep.end() ? int(k - keep.begin()) : Nearest(palette, from, c);
             it = lookup.emplace(c, uint8_t(idx)).first;
         }
         out.Index.push_back(it->second);
