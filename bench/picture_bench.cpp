@@ -3,7 +3,7 @@
 // with the game's own sheets. Report: ComposeFullFrame / CopyBackground.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "AssetFiles.h"
@@ -39,7 +39,9 @@ struct Fixture {
 void CopyBackground(benchmark::State& state) {
     Fixture f;
     for (auto _ : state) {
-        std::copy(f.Background.Pixels.begin(), f.Background.Pixels.end(), f.Buffer.Pixels.begin());
+        // The same copy that the composition starts with.
+        std::memcpy(f.Buffer.Pixels.data(), f.Background.Pixels.data(),
+                    f.Background.Pixels.size() * sizeof(uint32_t));
         benchmark::DoNotOptimize(f.Buffer.Pixels.data());
         benchmark::ClobberMemory();
     }
