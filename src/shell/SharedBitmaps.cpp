@@ -1,7 +1,11 @@
 #include "SharedBitmaps.h"
 
 #include <QImage>
+#include <QResource>
 #include <stdexcept>
+
+#include "BmpDecoder.h"
+#include "Playfield.h"
 
 namespace {
 
@@ -18,8 +22,18 @@ QString BitmapResource(const char* name) {
 }
 
 QImage LoadBitmapImage(const char* name) {
-    // The format is named, so no image plugin is probed for it.
-    QImage image(BitmapResource(name), "BMP");
+    const QString path = BitmapResource(name);
+    // Our own bitmaps decode straight from the embedded bytes into 32-bit
+    // pixels; anything else goes through Qt's reader (the format is named,
+    // so no image plugin is probed for it).
+    QImage image;
+    const QResource resource(path);
+    if (resource.isValid()) {
+        image = resource.compressionAlgorithm() == QResource::NoCompression
+                    ? DecodePalettedBmp(QByteArrayView(resource.data(), resource.size()))
+                    : DecodePalettedBmp(resource.uncompressedData());
+    }
+    if (image.isNull()) image = QImage(path, "BMP");
     // Every asset is embedded, so a missing one is a build fault.
     if (image.isNull())
         throw std::runtime_error(std::string("Resource ") + name + " not found");
@@ -29,11 +43,13 @@ QImage LoadBitmapImage(const char* name) {
 QPixmap LoadBitmapPixmap(const char* name) { return QPixmap::fromImage(LoadBitmapImage(name)); }
 
 burrowbop::RgbBitmap ToRgbBitmap(const QImage& image) {
+    // A shallow copy when the image is RGB32 already, as decoded bitmaps are.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     burrowbop::RgbBitmap bitmap(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
+    uint32_t* out = bitmap.Pixels.data();
+    for (int y = 0; y < rgb.height(); ++y, out += bitmap.Width) {
         const auto* line = reinterpret_cast<const uint32_t*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) bitmap.At(x, y) = line[x] | 0xFF000000u;
+        for (int x = 0; x < bitmap.Width; ++x) out[x] = line[x] | 0xFF000000u;
     }
     return bitmap;
 }
@@ -58,6 +74,7 @@ void LoadSharedBitmaps(TSharedBitmaps& b) {
         for (int j = 0; j < 3; ++j) b.ButtonBitmaps[i][j] = LoadBitmapPixmap(kButtonResourceNames[3 * i + j]);
     b.SpriteBitmap = ToRgbBitmap(LoadBitmapImage("SPRITE"));
     b.MaskBitmap = ToRgbBitmap(LoadBitmapImage("MASK"));
+    b.Cutout = burrowbop::MakeCutout(b.SpriteBitmap, b.MaskBitmap);
     b.BackBuffer.Pixels = b.BackgroundBitmap.Pixels;
 }
 

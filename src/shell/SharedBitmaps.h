@@ -19,6 +19,9 @@ struct TSharedBitmaps {
     burrowbop::RgbBitmap BackBuffer;
     burrowbop::RgbBitmap SpriteBitmap;
     burrowbop::RgbBitmap MaskBitmap;
+    // SpriteBitmap and MaskBitmap in one sheet (MakeCutout), made once after
+    // they are loaded; empty if they are not a clean pair.
+    burrowbop::RgbBitmap Cutout;
     // Window pictures.
     QPixmap Background;  // BACKGROUND, for drawing the plain board
     QPixmap AboutBitmap;

@@ -228,7 +228,7 @@ void TMainForm::paintEvent(QPaintEvent*) {
 
 void TMainForm::ComposePicture() {
     const burrowbop::PlayfieldSheets sheets{&Bitmaps.BackgroundBitmap, &Bitmaps.SpriteBitmap,
-                                            &Bitmaps.MaskBitmap};
+                                            &Bitmaps.MaskBitmap, &Bitmaps.Cutout};
     burrowbop::ComposePlayfield(Bitmaps.BackBuffer, sheets, burrowbop::SceneOf(game_));
 }
 

@@ -10,6 +10,7 @@
 
 #include "AssetFiles.h"
 #include "BoardLayout.h"
+#include "Playfield.h"
 
 namespace {
 
@@ -126,6 +127,8 @@ TEST(SpriteAndMask, AgreePixelForPixel) {
         // Black in the sprite means "no picture"; a picture is never black.
         ASSERT_EQ(m == kWhite, s == kBlack) << "pixel " << i;
     }
+    // So the playfield can be composed through the one-sheet cutout.
+    EXPECT_EQ(MakeCutout(Sprite(), Mask()).Width, Sprite().Width);
 }
 
 TEST(SpriteAndMask, PicturesLieOnlyInsideTheFrameAndPoseRectangles) {
