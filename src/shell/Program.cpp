@@ -6,7 +6,7 @@
 
 TProgram::TProgram(const TMainFormOptions& options)
     : MainForm(std::make_unique<TMainForm>(options)),
-      AboutBox(std::make_unique<TAboutBox>(MainForm->Bitmaps)),
+      AboutBox((FontWarmUp.Wait(), std::make_unique<TAboutBox>(MainForm->Bitmaps))),
       CtrlForm(std::make_unique<TCtrlForm>(*MainForm)),
       HighScoreForm(std::make_unique<THighScoreForm>(MainForm->Bitmaps)) {
     MainForm->AttachWindows(AboutBox.get(), CtrlForm.get(), HighScoreForm.get());

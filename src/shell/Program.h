@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "FontWarmUp.h"
 #include "TMainForm.h"
 
 class TAboutBox;
@@ -12,6 +13,8 @@ class TCtrlForm;
 class THighScoreForm;
 
 struct TProgram {
+    // First, so that it runs beside the playfield's creation.
+    TFontWarmUp FontWarmUp;
     std::unique_ptr<TMainForm> MainForm;
     std::unique_ptr<TAboutBox> AboutBox;
     std::unique_ptr<TCtrlForm> CtrlForm;
