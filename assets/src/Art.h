@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "Raster.h"
@@ -36,6 +37,7 @@ Image CloseButton(bool pressed);         // OKUP, OKDOWN
 Image CatFace(int size);                 // TRAYICON 32
 Image SmileyFace(int size);              // TRAYICON 16
 Image GreyRat(int size);                 // MAINICON and the desktop icons
+std::string GreyRatSvg(int size);        // the same drawing as SVG
 Image StandingRat(int size);             // the About window's icon
 
 std::vector<uint8_t> HitSound();         // 8-bit unsigned samples, 22050 Hz

@@ -57,8 +57,9 @@ Image SmileyFace(int size) {
     return c.Resolve();
 }
 
-Image GreyRat(int size) {
-    Canvas c(size, size);
+namespace {
+
+void DrawGreyRat(Canvas& c, int size) {
     const Grid g{size / 32.0};
     const Rgb fur = RgbOf(150, 154, 162), shade = RgbOf(112, 116, 126), pink = RgbOf(244, 170, 182);
     const double w = std::max(1.0, g.L(1.4));
@@ -83,7 +84,22 @@ Image GreyRat(int size) {
     }
     c.Fill(g.E(11.5, 27.5, 2.5, 1.5), Paint(pink));
     c.Fill(g.E(19.5, 28.5, 2.5, 1.5), Paint(pink));
+}
+
+}  // namespace
+
+Image GreyRat(int size) {
+    Canvas c(size, size);
+    DrawGreyRat(c, size);
     return c.Resolve();
+}
+
+std::string GreyRatSvg(int size) {
+    // Drawn on the 32-unit grid, so curves get as many points as they need.
+    Canvas c(32, 32, 1);
+    c.RecordSvg();
+    DrawGreyRat(c, 32);
+    return c.Svg(size);
 }
 
 Image StandingRat(int size) {

@@ -52,11 +52,17 @@ void DigitBox(Canvas& c, int digitsX, const std::string& label) {
     c.Fill(TextShape(label, {x - 8 - tw, kDigitsY + 7}, 1), Paint(kLabel));
 }
 
+void Screw(Canvas& c, Vec at) {
+    c.Fill(Ellipse(at + Vec{0.4, 0.4}, 2.4, 2.4), Paint(RgbOf(70, 74, 82)));
+    c.Fill(Ellipse(at, 2.2, 2.2), Paint(LinearGradient(at - Vec{2, 2}, kMetalLight, at + Vec{2, 2}, kMetalDark, 3)));
+    c.Line({at + Vec{-1.4, 1.4}, at + Vec{1.4, -1.4}}, 0.8, Paint(RgbOf(60, 64, 72)));
+}
+
 }  // namespace
 
 Image Panel() {
     Canvas c(kPanelWidth, kPanelHeight);
-    c.FillAll(Paint(kMetal));
+    c.FillAll(Paint(LinearGradient({0, kTitleRows}, Shade(kMetal, 1.12), {0, kButtonRowTop}, Shade(kMetal, 0.9), 5)));
     TitleStrip(c);
     // The display between the title strip and the buttons.
     c.Fill(Rect(4, kTitleRows + 3, kPanelWidth - 8, kButtonRowTop - kTitleRows - 6), Paint(kDisplay));
@@ -64,6 +70,9 @@ Image Panel() {
     Bevel(c, 0, kTitleRows, kPanelWidth, kButtonRowTop - kTitleRows, kMetalLight, kMetalDark);
     DigitBox(c, kTimeDigitsX, "TIME");
     DigitBox(c, kScoreDigitsX, "SCORE");
+    for (double x : {9.5, kPanelWidth - 9.5}) {
+        for (double y : {kTitleRows + 8.5, kButtonRowTop - 8.5}) Screw(c, {x, y});
+    }
     // Bottom rows under the five buttons.
     c.Fill(Rect(0, kButtonRowTop, kPanelWidth, kPanelHeight - kButtonRowTop), Paint(kPanelDark));
     c.Fill(Rect(0, kButtonRowTop, kPanelWidth, 1), Paint(RgbOf(28, 30, 34)));

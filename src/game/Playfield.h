@@ -15,7 +15,17 @@ struct PlayfieldSheets {
     const RgbBitmap* Background = nullptr;  // BACKGROUND, 437 x 284
     const RgbBitmap* Sprite = nullptr;      // SPRITE, 275 x 179
     const RgbBitmap* Mask = nullptr;        // MASK, 275 x 179
+    // Optional, made once at start-up by MakeCutout(Sprite, Mask): the two
+    // sheets in one, so compositing reads one sheet instead of two. The
+    // picture is the same with or without it.
+    const RgbBitmap* Cutout = nullptr;
 };
+
+// The sprite's colours, opaque where the mask is black and 0 (transparent)
+// where it is white. Empty (0 x 0) unless the sheets are a clean pair: the
+// mask pure black and white, the sprite pure black wherever the mask is
+// white; compositing then keeps the mask's AND and the sprite's XOR.
+RgbBitmap MakeCutout(const RgbBitmap& sprite, const RgbBitmap& mask);
 
 // What one picture of the playfield shows.
 struct PlayfieldScene {

@@ -18,7 +18,8 @@ QString BitmapResource(const char* name) {
 }
 
 QImage LoadBitmapImage(const char* name) {
-    QImage image(BitmapResource(name));
+    // The format is named, so no image plugin is probed for it.
+    QImage image(BitmapResource(name), "BMP");
     // Every asset is embedded, so a missing one is a build fault.
     if (image.isNull())
         throw std::runtime_error(std::string("Resource ") + name + " not found");

@@ -18,6 +18,8 @@ constexpr int kScoreLeft = 208;
 constexpr int kButtonTop = 75;
 constexpr QSize kButtonSize(30, 25);
 constexpr QPoint kMenuOffset(14, 14);
+constexpr QRect kTimeDigits(kTimeLeft, kDigitTop, 2 * kDigitWidth, kDigitHeight);
+constexpr QRect kScoreDigits(kScoreLeft, kDigitTop, 2 * kDigitWidth, kDigitHeight);
 
 const char* const kButtonHints[5] = {"开始新游戏", "暂停", "退出", "排行榜", "关于"};
 
@@ -147,22 +149,43 @@ void TCtrlForm::MinImageClick() {
 // --- painting ---------------------------------------------------------------------
 
 void TCtrlForm::DrawTimeAndScore() {
-    // Only the four digits are drawn again, not the skin.
-    update(QRect(kTimeLeft, kDigitTop, 2 * kDigitWidth, kDigitHeight));
-    update(QRect(kScoreLeft, kDigitTop, 2 * kDigitWidth, kDigitHeight));
+    // Only the four digits are drawn again, not the skin, and only when they
+    // show something new: drawing the same digits again changes no pixel.
+    const auto time = LedDigits(mainForm_.GameState().TimeLeft());
+    const auto score = LedDigits(mainForm_.GameState().HitCount());
+    if (time != shownTime_) update(kTimeDigits);
+    if (score != shownScore_) update(kScoreDigits);
 }
 
-void TCtrlForm::DrawDigits(QPainter& painter, const QPixmap& strip, int x, int value) {
-    const auto [tens, units] = LedDigits(value);
+std::pair<int, int> TCtrlForm::DrawDigits(QPainter& painter, const QPixmap& strip, int x, int value) {
+    const auto digits = LedDigits(value);
+    const auto [tens, units] = digits;
     painter.drawPixmap(x, kDigitTop, strip, tens * kDigitWidth, 0, kDigitWidth, kDigitHeight);
     painter.drawPixmap(x + kDigitWidth, kDigitTop, strip, units * kDigitWidth, 0, kDigitWidth, kDigitHeight);
+    return digits;
 }
 
-void TCtrlForm::paintEvent(QPaintEvent*) {
+namespace {
+
+// What a paint of `region` leaves on the screen in `box`: the digits just
+// drawn when it covers the box, unknown ones when it covers a part of it.
+void NoteShown(const QRegion& region, QRect box, std::pair<int, int> drawn, std::pair<int, int>& shown) {
+    const QRegion covered = region & box;
+    if (covered == QRegion(box))
+        shown = drawn;
+    else if (!covered.isEmpty())
+        shown = {-1, -1};
+}
+
+}  // namespace
+
+void TCtrlForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawPixmap(0, 0, mainForm_.Bitmaps.PanelBitmap);
-    DrawDigits(painter, LEDImageList, kTimeLeft, mainForm_.GameState().TimeLeft());
-    DrawDigits(painter, ScoreImageList, kScoreLeft, mainForm_.GameState().HitCount());
+    const auto time = DrawDigits(painter, LEDImageList, kTimeLeft, mainForm_.GameState().TimeLeft());
+    const auto score = DrawDigits(painter, ScoreImageList, kScoreLeft, mainForm_.GameState().HitCount());
+    NoteShown(event->region(), kTimeDigits, time, shownTime_);
+    NoteShown(event->region(), kScoreDigits, score, shownScore_);
 }
 
 // --- the drag strip and the panel's own surface -------------------------------------

@@ -76,10 +76,13 @@ private:
     void MenuImageClick();
     void MinImageClick();
     void PlacePlayfield();
-    void DrawDigits(QPainter& painter, const QPixmap& strip, int x, int value);
+    // Draws a value's two digits and returns them.
+    std::pair<int, int> DrawDigits(QPainter& painter, const QPixmap& strip, int x, int value);
 
     TMainForm& mainForm_;
     std::array<TButtonPicture, 5> pictures_{};
+    std::pair<int, int> shownTime_{-1, -1};  // the digits on the panel now
+    std::pair<int, int> shownScore_{-1, -1};
     bool dragging_ = false;
     QPoint dragGrip_;  // the pointer's offset from the panel's corner
 };

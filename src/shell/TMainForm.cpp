@@ -15,6 +15,7 @@
 #include "Playfield.h"
 #include "RoundRegion.h"
 #include "TAboutBox.h"
+#include "WindowShape.h"
 #include "TCtrlForm.h"
 #include "THighScoreForm.h"
 
@@ -92,7 +93,8 @@ void TMainForm::ShapeAndPlace() {
     // Every paint draws the whole picture, so nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setMask(RoundRectRegion({0, 0, w, h, kCornerEllipse, kCornerEllipse}));
+    shape_ = RoundRectRegion({0, 0, w, h, kCornerEllipse, kCornerEllipse});
+    SetWindowShape(this, shape_);
     setMouseTracking(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();

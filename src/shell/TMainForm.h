@@ -47,6 +47,8 @@ public:
     burrowbop::HighScoreTable Table;
 
     const burrowbop::Game& GameState() const { return game_; }
+    // The window's rounded shape.
+    const QRegion& Shape() const { return shape_; }
     // True once the teardown has run.
     bool TornDown() const { return tornDown_; }
 
@@ -108,6 +110,7 @@ private:
     TCtrlForm* ctrlForm_ = nullptr;
     THighScoreForm* highScoreForm_ = nullptr;
     NextPaint nextPaint_ = NextPaint::Compose;
+    QRegion shape_;
     bool tornDown_ = false;
     bool savedSinceChange_ = false;
 };

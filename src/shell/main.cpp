@@ -5,6 +5,7 @@
 
 #include "AppInfo.h"
 #include "ErrorBox.h"
+#include "GamePixelInput.h"
 #include "Program.h"
 #include "SessionGuard.h"
 
@@ -13,7 +14,13 @@ int main(int argc, char** argv) {
     // windows: ask for X11 (also through XWayland) unless the user chose.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // Whole scale factors keep every picture pixel a square of equal device
+    // pixels: a 144-dpi screen (1.5) gets 2 rather than rows and columns of
+    // alternately one and two device pixels.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    // Presses, releases and moves in the game pixel under the pointer.
+    TGamePixelInput gamePixelInput(&app);
     QApplication::setApplicationName(QString::fromLatin1(appinfo::kApplicationTitle));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(appinfo::kDesktopFileId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));

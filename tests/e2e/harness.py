@@ -154,11 +154,16 @@ class Desktop:
     def _start_tray(self):
         self._spawn(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
                      "--height", "32", "--SetDockType", "true", "--transparent", "false"])
-        wait_until(lambda: self.find_windows("trayer", check_class=True), what="trayer")
+        # Its window exists before it is mapped, and an empty tray may stay unmapped.
+        wait_until(lambda: self.find_windows("trayer", check_class=True, visible=False), what="trayer")
 
     def close(self):
         if self.program and self.program.poll() is None:
             self.program.kill()
+            self.program.wait()
+        if getattr(self, "log", None):
+            self.log.close()
+            self.log = None
         self._stop_pulse()
         for proc in reversed(self.procs):
             if proc.poll() is None:
@@ -197,9 +202,10 @@ class Desktop:
         return self.program.returncode
 
     # -- windows ----------------------------------------------------------
-    def find_windows(self, name, check_class=False):
+    def find_windows(self, name, check_class=False, visible=True):
         kind = "--class" if check_class else "--name"
-        out = self.run(["xdotool", "search", "--onlyvisible", kind, name], check=False).stdout
+        only = ["--onlyvisible"] if visible else []
+        out = self.run(["xdotool", "search", *only, kind, name], check=False).stdout
         return [int(w) for w in out.split()]
 
     def wait_window(self, name, timeout=DEFAULT_TIMEOUT):

@@ -225,3 +225,54 @@ TEST(ComposePlayfield, ShowsTheMalletOnlyWhileTheGameRunsAndStartsFromTheBoardEa
 }
 
 }  // namespace
+
+namespace {
+
+using namespace burrowbop;
+
+// Real-sized sheets with pictures in every frame and pose rectangle.
+void CleanSheets(RgbBitmap& sprite, RgbBitmap& mask) {
+    uint32_t seed = 11;
+    for (size_t i = 0; i < sprite.Pixels.size(); ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const bool picture = (seed >> 30) != 0;
+        sprite.Pixels[i] = picture ? 0xFF000000u | ((seed >> 4) & 0xFFFFFFu) | 0x010101u : 0xFF000000u;
+        mask.Pixels[i] = picture ? 0xFF000000u : 0xFFFFFFFFu;
+    }
+}
+
+TEST(Cutout, GivesTheSamePictureAsTheMaskAndSprite) {
+    RgbBitmap background(kBoardWidth, kBoardHeight), sprite(kSheetWidth, kSheetHeight), mask(kSheetWidth, kSheetHeight);
+    for (size_t i = 0; i < background.Pixels.size(); ++i) background.Pixels[i] = 0xFF000000u | uint32_t(i * 2654435761u >> 8);
+    CleanSheets(sprite, mask);
+    const RgbBitmap cutout = MakeCutout(sprite, mask);
+    ASSERT_EQ(cutout.Width, kSheetWidth);
+    TBurrows burrows{};
+    // Rats in every frame, some past the buffer's edges, and every mallet pose.
+    const int places[9][2] = {{187, 48}, {-30, 10}, {420, 66}, {127, 250}, {189, -40}, {262, 98}, {75, 116}, {146, 126}, {222, 134}};
+    for (int frame = 1; frame <= 14; ++frame) {
+        for (int k = 0; k < 9; ++k) burrows[size_t(k / 3)][size_t(k % 3)] = {places[k][0], places[k][1], (frame + k) % 15, 1};
+        for (uint8_t pose = 0; pose < 4; ++pose) {
+            const PlayfieldScene scene{&burrows, &kRatFrameTable, true, pose, frame * 31 - 60, frame * 23 - 50};
+            RgbBitmap plain(kBoardWidth, kBoardHeight), fast(kBoardWidth, kBoardHeight);
+            ComposePlayfield(plain, {&background, &sprite, &mask, nullptr}, scene);
+            ComposePlayfield(fast, {&background, &sprite, &mask, &cutout}, scene);
+            ASSERT_EQ(plain.Pixels, fast.Pixels) << "frame " << frame << " pose " << int(pose);
+        }
+    }
+}
+
+TEST(Cutout, IsRefusedForSheetsOnlyAndThenXorCanCompose) {
+    const struct {
+        const char* What;
+        uint32_t Sprite, Mask;
+    } mixes[] = {{"grey mask", 0xFF000000u, 0xFF808080u}, {"colour under a white mask", 0xFF102030u, 0xFFFFFFFFu}};
+    for (const auto& m : mixes) {
+        RgbBitmap sprite(4, 4, 0xFF000000u), mask(4, 4, 0xFFFFFFFFu);
+        sprite.At(2, 1) = m.Sprite;
+        mask.At(2, 1) = m.Mask;
+        EXPECT_EQ(MakeCutout(sprite, mask).Width, 0) << m.What;
+    }
+}
+
+}  // namespace

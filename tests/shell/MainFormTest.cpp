@@ -42,7 +42,7 @@ TEST_F(WindowTest, StartsIdleCentredAndShaped) {
     EXPECT_EQ(m.size(), QSize(437, 284));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(m.pos(), screen.topLeft() + QPoint((screen.width() - 437) / 2, (screen.height() - 284) / 2));
-    EXPECT_EQ(m.mask(), RoundRectRegion({0, 0, 437, 284, 128, 128}));
+    EXPECT_EQ(m.Shape(), RoundRectRegion({0, 0, 437, 284, 128, 128}));
     EXPECT_TRUE(m.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(m.GameState().Playing());
     EXPECT_FALSE(m.RatTimer.Enabled());

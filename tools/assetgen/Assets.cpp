@@ -94,6 +94,8 @@ void AddIcons(RenderedAssets& out) {
         out.Files["icons/hicolor/" + size + "/apps/org.example.Burrowbop.png"] = ToPng(big);
         if (n == 128) out.Icons["desktop 128"] = big;
     }
+    const std::string svg = art::GreyRatSvg(256);
+    out.Files["icons/hicolor/scalable/apps/org.example.Burrowbop.svg"] = Bytes(svg.begin(), svg.end());
 }
 
 }  // namespace

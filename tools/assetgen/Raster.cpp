@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace assetgen {
 namespace {
@@ -26,7 +27,34 @@ double Stepped(double t, int steps) {
     return std::min(std::floor(t * steps), double(steps - 1)) / (steps - 1);
 }
 
+std::string Number(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", v);
+    return buf;
+}
+
+void AppendSvgPath(std::string& out, const Shape& shape, const Paint& paint) {
+    const Rgb c = paint.Colour(0, 0);
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%02x%02x%02x", unsigned(std::lround(c.R)), unsigned(std::lround(c.G)),
+                  unsigned(std::lround(c.B)));
+    out += "<path fill=\"" + std::string(colour) + "\"";
+    if (paint.Opacity < 1) out += " fill-opacity=\"" + Number(paint.Opacity) + "\"";
+    out += " d=\"";
+    for (const Contour& k : shape) {
+        for (size_t i = 0; i < k.size(); ++i) out += (i ? " L" : "M") + Number(k[i].X) + " " + Number(k[i].Y);
+        out += "Z";
+    }
+    out += "\"/>\n";
+}
+
 }  // namespace
+
+std::string Canvas::Svg(int displaySize) const {
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(displaySize) + "\" height=\"" +
+           std::to_string(displaySize) + "\" viewBox=\"0 0 " + std::to_string(width_) + " " + std::to_string(height_) +
+           "\">\n" + svgPaths_ + "</svg>\n";
+}
 
 Rgb Mix(Rgb a, Rgb b, double t) {
     return {a.R + (b.R - a.R) * t, a.G + (b.G - a.G) * t, a.B + (b.B - a.B) * t};
@@ -199,6 +227,7 @@ std::vector<uint8_t> Canvas::Rasterise(const Shape& shapeIn, Box* box) const {
 }
 
 void Canvas::Fill(const Shape& shape, const Paint& paint) {
+    if (recordSvg_) AppendSvgPath(svgPaths_, Oriented(shape), paint);
     Box b;
     const std::vector<uint8_t> cov = Rasterise(shape, &b);
     const float op = float(paint.Opacity);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace assetgen {
@@ -87,6 +88,11 @@ public:
 
     Image Resolve() const;
 
+    // Also keeps every fill as an SVG path (solid paints only, no clips), for
+    // pictures that are wanted as scalable vector images too.
+    void RecordSvg() { recordSvg_ = true; }
+    std::string Svg(int displaySize) const;  // square, scaled to displaySize
+
 private:
     struct Px {
         float R = 0, G = 0, B = 0, A = 0;
@@ -98,6 +104,8 @@ private:
     int width_, height_, ss_, hw_, hh_;
     std::vector<Px> px_;
     std::vector<std::vector<uint8_t>> clips_;
+    bool recordSvg_ = false;
+    std::string svgPaths_;
 };
 
 }  // namespace assetgen
