@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <chrono>
 
 #include "AppInfo.h"
@@ -95,6 +96,8 @@ void TMainForm::ShapeAndPlace() {
     setAttribute(Qt::WA_NoSystemBackground);
     shape_ = RoundRectRegion({0, 0, w, h, kCornerEllipse, kCornerEllipse});
     SetWindowShape(this, shape_);
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, [this] { SetWindowShape(this, shape_); });
     setMouseTracking(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();

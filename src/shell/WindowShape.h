@@ -8,6 +8,7 @@
 
 class QWidget;
 
-// Call once the window's size is final. Elsewhere than X11 it falls back to
-// QWidget::setMask.
+// `shape` is in the widget's coordinates; call once the window's size is final
+// and again when it moves to a screen of another scale. Elsewhere than X11 it
+// falls back to QWidget::setMask.
 void SetWindowShape(QWidget* window, const QRegion& shape);

@@ -152,10 +152,24 @@ class Desktop:
             self.run(["pulseaudio", "--kill"], check=False)
 
     def _start_tray(self):
-        self._spawn(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
-                     "--height", "32", "--SetDockType", "true", "--transparent", "false"])
-        # Its window exists before it is mapped, and an empty tray may stay unmapped.
-        wait_until(lambda: self.find_windows("trayer", check_class=True, visible=False), what="trayer")
+        # trayer now and then dies at start on a busy machine: start it again.
+        log = open(os.path.join(self.root, "trayer.log"), "a")
+        for attempt in range(3):
+            tray = self._spawn(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
+                                "--height", "32", "--SetDockType", "true", "--transparent", "false"],
+                               stdout=log, stderr=subprocess.STDOUT)
+            try:
+                # Its window exists before it is mapped, and an empty tray may stay unmapped.
+                wait_until(lambda: self.find_windows("trayer", check_class=True, visible=False)
+                           or tray.poll() is not None, what="trayer")
+            except HarnessError:
+                tray.kill()
+                continue
+            if tray.poll() is None:
+                return
+        log.close()
+        with open(os.path.join(self.root, "trayer.log")) as f:
+            raise HarnessError("trayer did not start: " + f.read()[-500:])
 
     def close(self):
         if self.program and self.program.poll() is None:

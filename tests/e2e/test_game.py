@@ -122,7 +122,10 @@ class GameTest(unittest.TestCase):
                 return True
             hit()
             return False
-        harness.wait_until(heard, timeout=20, interval=0.2, what="the hit sound on the sink")
+        try:
+            harness.wait_until(heard, timeout=30, interval=0.2, what="the hit sound on the sink")
+        except harness.HarnessError:
+            self.fail("no sound reached the sink; the program said:\n" + self.desk.program_log()[-1500:])
         self.desk.stop_recording()
 
     def recorded(self):
