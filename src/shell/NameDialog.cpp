@@ -32,7 +32,11 @@ std::string AskRecordName(QWidget* parent) {
     return Cp936FromQString(name);
 }
 
+QString ShortDateText(const QLocale& locale, const QDate& date) {
+    if (locale.language() == QLocale::C) return date.toString(QStringLiteral("yyyy/MM/dd"));
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
 std::string TodayShortDate() {
-    return Cp936FromQString(
-        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    return Cp936FromQString(ShortDateText(QLocale::system(), QDate::currentDate()));
 }

@@ -12,3 +12,11 @@ class QWidget;
 std::string AskRecordName(QWidget* parent);
 // Today's date in the user's short date format, in code page 936.
 std::string TodayShortDate();
+
+class QDate;
+class QLocale;
+class QString;
+// `date` in the short date format of `locale`. The C locale has no regional
+// settings, and its format ("11 Dec 2026") would lose the year's last digit
+// to the 10-byte field, so it writes the placeholder's shape, 2026/12/11.
+QString ShortDateText(const QLocale& locale, const QDate& date);

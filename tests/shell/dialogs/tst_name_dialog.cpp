@@ -1,9 +1,11 @@
 // The new-record name dialog: its texts, the selected default, the answers
 // of OK, Cancel and closing, and the code page 936 form of the name.
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -19,6 +21,8 @@ private slots:
     void showsItsTextsWithTheDefaultSelected();
     void answerIsTheTypedNameOrTheDefault_data();
     void answerIsTheTypedNameOrTheDefault();
+    void dateFollowsTheLocalesShortFormat_data();
+    void dateFollowsTheLocalesShortFormat();
 };
 
 void NameDialogTest::showsItsTextsWithTheDefaultSelected() {
@@ -91,6 +95,22 @@ void NameDialogTest::answerIsTheTypedNameOrTheDefault() {
     });
     const std::string name = AskRecordName(nullptr);
     QCOMPARE(QByteArray::fromStdString(name), answer);
+}
+
+void NameDialogTest::dateFollowsTheLocalesShortFormat_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Chinese") << "zh_CN" << "2026/12/1";
+    QTest::newRow("German") << "de_DE" << "01.12.26";
+    QTest::newRow("US") << "en_US" << "12/1/26";
+    // No regional settings: the shape of the placeholder, not "1 Dec 2026".
+    QTest::newRow("C") << "C" << "2026/12/01";
+}
+
+void NameDialogTest::dateFollowsTheLocalesShortFormat() {
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QCOMPARE(ShortDateText(QLocale(locale), QDate(2026, 12, 1)), text);
 }
 
 QTEST_MAIN(NameDialogTest)
