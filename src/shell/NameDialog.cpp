@@ -6,6 +6,7 @@
 
 #include "WindowPlacement.h"
 #include "Cp936Text.h"
+#include "ModalLoop.h"
 
 namespace {
 
@@ -24,11 +25,10 @@ std::string AskRecordName(QWidget* parent) {
     // Fixed texts: the style or a translation would otherwise make them "&OK".
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Cancel"));
-    dialog.setWindowModality(Qt::ApplicationModal);
     CentreAtFirstShow(&dialog);
     // Cancel and closing the dialog both give the default; OK gives the line,
     // which may be empty.
-    const QString name = dialog.exec() == QDialog::Accepted ? dialog.textValue() : defaultName;
+    const QString name = RunModal(dialog) == QDialog::Accepted ? dialog.textValue() : defaultName;
     return Cp936FromQString(name);
 }
 

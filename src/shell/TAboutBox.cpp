@@ -6,6 +6,7 @@
 
 #include "AppInfo.h"
 #include "ClosePicture.h"
+#include "ModalLoop.h"
 #include "SharedBitmaps.h"
 #include "TUrlLabel.h"
 #include "WindowFonts.h"
@@ -142,5 +143,5 @@ void TAboutBox::CreateMemo() {
 
 int TAboutBox::ShowModal() {
     memo_->setFocus();
-    return exec();
+    return RunModal(*this);
 }

@@ -6,6 +6,7 @@
 #include "ClosePicture.h"
 #include "Cp936Text.h"
 #include "MnemonicLabel.h"
+#include "ModalLoop.h"
 #include "SharedBitmaps.h"
 #include "WindowFonts.h"
 #include "WindowPlacement.h"
@@ -57,7 +58,7 @@ int THighScoreForm::ShowTable(const burrowbop::THighScores& table) {
     showing_ = true;
     CreateLabels();
     FillLabels(table);
-    const int result = exec();
+    const int result = RunModal(*this);
     FreeLabels();
     showing_ = false;
     return result;

@@ -121,23 +121,22 @@ class DialogsTest(unittest.TestCase):
         self.assertGreater(int(first.split("Score=")[1].split()[0]), 0)
         self.assertNotIn("Date=----/--/--", first)
 
-    def test_tray_menu_hides_and_shows_both_windows(self):
+    def choose_from_tray_menu(self, key):
         icon = harness.wait_until(lambda: tray_icon_point(self.desk), what="the tray icon")
+        # The menu opens on the press, before the release.
+        self.desk.press(*icon, button=3)
+        harness.wait_until(lambda: menu_windows(self.desk), what="the menu to open")
+        self.desk.release(button=3)
+        time.sleep(0.3)
+        self.keep(f"tray-menu-{key}.png")
+        self.desk.run(["xdotool", "key", key])  # the item's accelerator
+        harness.wait_until(lambda: not menu_windows(self.desk), what="the menu to close")
 
-        def choose_from_tray_menu(key):
-            # The menu opens on the press, before the release.
-            self.desk.press(*icon, button=3)
-            harness.wait_until(lambda: menu_windows(self.desk), what="the menu to open")
-            self.desk.release(button=3)
-            time.sleep(0.3)
-            self.keep(f"tray-menu-{key}.png")
-            self.desk.run(["xdotool", "key", key])  # the item's accelerator
-            harness.wait_until(lambda: not menu_windows(self.desk), what="the menu to close")
-
-        choose_from_tray_menu("i")  # 隐藏(&i)
+    def test_tray_menu_hides_and_shows_both_windows(self):
+        self.choose_from_tray_menu("i")  # 隐藏(&i)
         harness.wait_until(lambda: not self.field.mapped() and not self.panel.mapped(),
                            what="both windows hidden")
-        choose_from_tray_menu("s")  # 显示(&S)
+        self.choose_from_tray_menu("s")  # 显示(&S)
         harness.wait_until(lambda: self.field.mapped() and self.panel.mapped(), what="both windows shown")
         fx, fy, _, _ = self.field.geometry()
         px, py, _, _ = self.panel.geometry()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
@@ -34,22 +35,37 @@ inline bool SamePicture(const QPixmap& a, const QPixmap& b) {
            b.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Runs `action` on the active modal window once it is shown; gives up after
-// about five seconds so that a broken dialog fails the test instead of
-// hanging it.
+// The dialog that a modal showing runs now: the shown dialog that has the
+// keyboard (offscreen, the last window shown is the active one).
+inline QDialog* ShownModalDialog() {
+    if (auto* active = qobject_cast<QDialog*>(QApplication::activeWindow()))
+        if (active->isVisible()) return active;
+    return nullptr;
+}
+
+// Closes `dialog` if this showing of it is still open after `ms`: a dialog
+// that its test could not close ends, and the test fails on what it saw,
+// instead of hanging.
+inline void CloseIfStillShown(QDialog* dialog, int ms = 5000) {
+    auto* watch = new QObject(dialog);
+    QObject::connect(dialog, &QDialog::finished, watch, &QObject::deleteLater);
+    QTimer::singleShot(ms, watch, [dialog, watch] {
+        qWarning("a dialog was still open; closing it");
+        dialog->reject();
+        watch->deleteLater();
+    });
+}
+
+// Runs `action` on the modal dialog once it is shown; gives up after about
+// five seconds so that a broken dialog fails the test instead of hanging it.
 inline void WhenModal(std::function<void(QWidget*)> action, int triesLeft = 500) {
     QTimer::singleShot(10, qApp, [action = std::move(action), triesLeft]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
-            QPointer<QWidget> shown(modal);
+        QDialog* modal = ShownModalDialog();
+        if (modal) {
+            CloseIfStillShown(modal);
             action(modal);
-            // A failed check returns from `action` early: end the window so
-            // that the test reports instead of waiting forever.
-            if (QTest::currentTestFailed() && shown && shown->isVisible()) shown->close();
         } else if (triesLeft > 0) {
             WhenModal(std::move(action), triesLeft - 1);
-        } else if (QWidget* stuck = QApplication::activeModalWidget()) {
-            stuck->close();
         }
     });
 }

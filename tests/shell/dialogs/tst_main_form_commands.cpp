@@ -2,6 +2,7 @@
 // the pause item's flag in every game state (the stale flag included), Hide
 // and Show, the About command's two toggles, and a new record that reaches
 // the leaderboard.
+#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -76,6 +77,9 @@ struct Fixture {
     // Opens the menu and chooses `item` in it.
     void Choose(TMenuItem& item) {
         QTest::mouseClick(&panel().MenuImage, Qt::LeftButton, {}, QPoint(5, 5));
+        ChooseInOpenMenu(item);
+    }
+    void ChooseInOpenMenu(TMenuItem& item) {
         QMenu* shown = menu().Menu();
         QAction* action = menu().ActionOf(item);
         QVERIFY(action && action->isEnabled());
@@ -144,6 +148,7 @@ private slots:
     void aboutFromThePanelWithAStaleItemLeavesTheGameRunning();
     void aboutTogglesNothingWhenTheGameEndsBehindIt();
     void newRecordGoesBelowEqualScoresWithItsNameCut();
+    void menuStillWorksOverAModalWindowAndLeaderboardsNeverNest();
 };
 
 void MainFormCommandsTest::menuCaptionsFollowEveryState_data() {
@@ -321,6 +326,35 @@ void MainFormCommandsTest::newRecordGoesBelowEqualScoresWithItsNameCut() {
     QCOMPARE(places[3], QPoint(36, 110));
     QVERIFY(!f.program->HighScoreForm->isVisible());
     QVERIFY(f.program->HighScoreForm->findChildren<TMnemonicLabel*>().isEmpty());
+}
+
+void MainFormCommandsTest::menuStillWorksOverAModalWindowAndLeaderboardsNeverNest() {
+    Fixture f;
+    THighScoreForm& board = *f.program->HighScoreForm;
+    QStringList seen;
+    WhenModal([&](QWidget* about) {
+        // The panel takes no input now; the menu opened from the tray does.
+        QTest::mouseClick(&f.panel().MenuImage, Qt::LeftButton, {}, QPoint(5, 5));
+        seen << (f.menu().Menu()->isVisible() ? "panel menu opened" : "panel blocked");
+        WhenModal([&](QWidget* shown) {
+            seen << (shown == &board ? "leaderboard over About" : "other window");
+            f.menu().PopupAt(QPoint(200, 200));  // the tray's menu again
+            f.ChooseInOpenMenu(f.menu().cmHighscore);
+            seen << (board.IsShowing() && board.isVisible() ? "still shown" : "gone");
+            seen << QString::number(board.findChildren<TMnemonicLabel*>().size());
+            QTest::mouseClick(board.findChild<TClosePicture*>("CloseImage"), Qt::LeftButton, {},
+                              QPoint(5, 5));
+        });
+        f.menu().PopupAt(QPoint(200, 200));
+        f.ChooseInOpenMenu(f.menu().cmHighscore);
+        seen << (about->isVisible() ? "About still open" : "About gone");
+        QTest::mouseClick(about->findChild<TClosePicture*>("CloseImage"), Qt::LeftButton, {},
+                          QPoint(5, 5));
+    });
+    f.Choose(f.menu().cmAbout);
+    QCOMPARE(seen, QStringList({"panel blocked", "leaderboard over About", "still shown", "30",
+                                "About still open"}));
+    QVERIFY(!board.IsShowing());
 }
 
 QTEST_MAIN(MainFormCommandsTest)

@@ -27,10 +27,15 @@ private slots:
 
 void NameDialogTest::showsItsTextsWithTheDefaultSelected() {
     QStringList seen;
+    QLineEdit playfield;  // another window of the program
+    playfield.show();
     bool modal = false;
     bool centred = false;
     WhenModal([&](QWidget* dialog) {
-        modal = dialog->isModal();
+        // Input to the other windows goes nowhere while the dialog is shown.
+        QTest::keyClicks(&playfield, "abc");
+        QTest::mouseClick(&playfield, Qt::LeftButton);
+        modal = playfield.text().isEmpty();
         const QRect screen = dialog->screen()->geometry();
         // Within the few pixels of a window frame, whose size is unknown
         // before the window is mapped.
@@ -45,6 +50,8 @@ void NameDialogTest::showsItsTextsWithTheDefaultSelected() {
     });
     AskRecordName(nullptr);
     QVERIFY(modal);
+    QTest::keyClicks(&playfield, "abc");
+    QCOMPARE(playfield.text(), QString("abc"));
     QVERIFY(centred);
     seen.sort();
     QStringList expected{"您创造了一个新的记录", "请输入您的大名", "佚名", "佚名", "OK", "Cancel"};
