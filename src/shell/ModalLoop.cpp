@@ -66,6 +66,9 @@ protected:
         return true;
     }
 
+public:
+    static QDialog* Innermost() { return Blocks().isEmpty() ? nullptr : &Blocks().last()->dialog_; }
+
 private:
     static QList<TModalInputBlock*>& Blocks() {
         static QList<TModalInputBlock*> blocks;
@@ -76,6 +79,8 @@ private:
 };
 
 }  // namespace
+
+QDialog* ShownModalDialog() { return TModalInputBlock::Innermost(); }
 
 int RunModal(QDialog& dialog) {
     TModalInputBlock block(dialog);

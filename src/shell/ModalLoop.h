@@ -12,3 +12,5 @@ class QDialog;
 // returns the dialog's result. Showings nest: the innermost one takes the
 // input.
 int RunModal(QDialog& dialog);
+// The dialog of the innermost showing, or nullptr when none is shown.
+QDialog* ShownModalDialog();

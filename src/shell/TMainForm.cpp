@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -11,6 +12,7 @@
 
 #include "AppInfo.h"
 #include "ErrorBox.h"
+#include "ModalLoop.h"
 #include "NameDialog.h"
 #include "NoTaskbar.h"
 #include "Playfield.h"
@@ -159,7 +161,13 @@ void TMainForm::ActivateApplication() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible()) window->raise();
     }
-    if (isVisible()) activateWindow();
+    // A dialog being shown stays above the windows it blocks.
+    if (QDialog* dialog = ShownModalDialog()) {
+        dialog->raise();
+        dialog->activateWindow();
+    } else if (isVisible()) {
+        activateWindow();
+    }
     QCoreApplication::processEvents();
 }
 

@@ -22,6 +22,7 @@ STOP_EARLY = 4
 BURROWS = [(187, 48), (247, 58), (304, 66), (127, 79), (189, 90), (262, 98),
            (75, 116), (146, 126), (222, 134)]
 NEW, CLOSE, ABOUT = 0, 2, 4
+ABOUT_COLOUR = (34, 40, 55)  # the About window's flat background
 
 
 def tray_icon_point(desk):
@@ -151,6 +152,11 @@ class DialogsTest(unittest.TestCase):
         # Centred on the screen at its first showing.
         self.assertEqual((x, y), ((self.desk.width - w) // 2, (self.desk.height - h) // 2))
         self.keep("about.png")
+        # The command menu opened from the tray while About is shown leaves
+        # the About window above the windows it blocks.
+        self.choose_from_tray_menu("Escape")
+        harness.wait_until(lambda: self.desk.screenshot().pixel(x + 5, y + h - 5) == ABOUT_COLOUR,
+                           what="the About window on top after the tray menu")
         close = (x + 240 + 30, y + 235 + 12)
         # A press released outside the picture keeps the window open.
         self.desk.press(*close)
