@@ -143,7 +143,9 @@ TEST(SpriteAndMask, PicturesLieOnlyInsideTheFrameAndPoseRectangles) {
     // Rows that two rectangles share show in both frames, so they stay empty.
     for (const SheetRect& r : AllRects()) {
         for (int y = r.Y; y < std::min(r.Y + r.Height, burrowbop::kSheetHeight); ++y) {
-            if (Shared(r, y)) EXPECT_FALSE(RowHasPicture(r, y)) << "shared row " << y;
+            if (Shared(r, y)) {
+                EXPECT_FALSE(RowHasPicture(r, y)) << "shared row " << y;
+            }
         }
     }
 }
