@@ -276,11 +276,10 @@ void TMainForm::SetPlayfieldCursor(TCursor cursor) {
 void TMainForm::Repaint() {
     if (tornDown_) return;
     // The picture is composed now, from the state of this moment; the window
-    // shows it in one copy at its next paint.
+    // shows it in one copy at its next paint, which also draws the digits.
     ComposePicture();
     nextPaint_ = NextPaint::Composed;
     update();
-    if (ctrlForm_) ctrlForm_->DrawTimeAndScore();
 }
 
 void TMainForm::DrawPlainBoard() {

@@ -2,7 +2,9 @@
 // refuses what it cannot decode rather than reading past the file.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QImage>
 #include <QString>
 
@@ -16,16 +18,21 @@ QByteArray ResourceBytes(const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Every embedded bitmap, the 4-bit one among them.
-const char* const kBitmaps[] = {
-    "BACKGROUND", "SPRITE", "MASK", "CONTROL1", "HIGHSCORE", "ABOUT", "OKUP", "OKDOWN",
-    "NEWUP", "NEWOVER", "NEWDOWN", "PAUSEUP", "PAUSEOVER", "PAUSEDOWN", "CLOSEUP", "CLOSEOVER",
-    "CLOSEDOWN", "HIGHSCOREUP", "HIGHSCOREOVER", "HIGHSCOREDOWN", "ABOUTUP", "ABOUTOVER",
-    "ABOUTDOWN", "MINUP", "MINDOWN", "MENU", "LEDDIGITS", "SCOREDIGITS",
-};
+// Every embedded bitmap, by name: what the resource system holds.
+QStringList EmbeddedBitmaps() {
+    QStringList names;
+    for (const QString& file : QDir(QStringLiteral(":/")).entryList({QStringLiteral("*.bmp")}, QDir::Files))
+        names << file.chopped(4);
+    return names;
+}
 
 TEST(BmpDecoder, GivesQtsPixelsForEveryEmbeddedBitmap) {
-    for (const char* name : kBitmaps) {
+    const QStringList bitmaps = EmbeddedBitmaps();
+    // The 4-bit bitmap must be among them.
+    ASSERT_TRUE(bitmaps.contains(QStringLiteral("MINDOWN"))) << bitmaps.join(' ').toStdString();
+    for (const QString& each : bitmaps) {
+        const QByteArray latin = each.toLatin1();
+        const char* name = latin.constData();
         const QByteArray bytes = ResourceBytes(name);
         const QImage fast = DecodePalettedBmp(bytes);
         const QImage qt = QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32);
