@@ -28,8 +28,10 @@ const char* const kButtonHints[5] = {"开始新游戏", "暂停", "退出", "排
 std::pair<int, int> LedDigits(int value) {
     if (value < 0) return {0, 0};
     if (value < 10) return {0, value};
-    const std::string text = std::to_string(value);
-    return {text[0] - '0', text[1] - '0'};
+    // The first two digits of the decimal text, without making the text on
+    // every tick.
+    while (value >= 100) value /= 10;
+    return {value / 10, value % 10};
 }
 
 bool InDragStrip(QPoint point) { return kDragStrip.contains(point); }
