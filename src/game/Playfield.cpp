@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "BoardLayout.h"
+#include "Mallet.h"
 
 namespace burrowbop {
 namespace {
@@ -189,7 +190,7 @@ bool PlaceRat(const RgbBitmap& dst, const PlayfieldSheets& sheets, const TRatFra
 bool PlaceMallet(const RgbBitmap& dst, const PlayfieldSheets& sheets, uint8_t malletState,
                  int32_t malletX, int32_t malletY, ClippedBlit& out) {
     if (malletState >= kMalletPoses.size()) return false;
-    const int lift = malletState == 1 ? kLoweredPoseLift : 0;
+    const int lift = malletState == kMalletLowered ? kLoweredPoseLift : 0;
     return ClipBlit(dst, *sheets.Sprite, *sheets.Mask, kMalletPoses[malletState], malletX,
                     malletY - lift, out);
 }
