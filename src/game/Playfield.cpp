@@ -12,6 +12,7 @@
 #include <cstdlib>
 
 #include "BoardLayout.h"
+#include "Mallet.h"
 
 namespace burrowbop {
 namespace {
@@ -134,15 +135,12 @@ bool CutoutFits(const PlayfieldSheets& sheets) {
            c->Height == std::min(sheets.Sprite->Height, sheets.Mask->Height);
 }
 
-// Rows fromRow to toRow (exclusive) of a placed picture.
-void BlitRows(RgbBitmap& dst, const PlayfieldSheets& sheets, bool withCutout, const ClippedBlit& b,
-              int fromRow, int toRow) {
-    if (toRow <= fromRow) return;
-    const int sy = b.SrcY + fromRow;
-    uint32_t* d = RowOf(dst, b.DstX, b.DstY + fromRow);
+// A placed picture, composited into the back buffer.
+void BlitPicture(RgbBitmap& dst, const PlayfieldSheets& sheets, bool withCutout, const ClippedBlit& b) {
+    uint32_t* d = RowOf(dst, b.DstX, b.DstY);
     if (withCutout) {
         const RgbBitmap& c = *sheets.Cutout;
-        const RowSpan span{d, size_t(dst.Width), RowOf(c, b.SrcX, sy), size_t(c.Width), b.Width, toRow - fromRow};
+        const RowSpan span{d, size_t(dst.Width), RowOf(c, b.SrcX, b.SrcY), size_t(c.Width), b.Width, b.Height};
 #if defined(__x86_64__) && defined(__GNUC__)
         static const bool wide = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
         if (wide) {
@@ -157,26 +155,26 @@ void BlitRows(RgbBitmap& dst, const PlayfieldSheets& sheets, bool withCutout, co
     // row by row.
     const RgbBitmap &s = *sheets.Sprite, &m = *sheets.Mask;
     if (s.Width == m.Width) {
-        BlitRect({d, size_t(dst.Width), RowOf(s, b.SrcX, sy), size_t(s.Width), b.Width, toRow - fromRow},
-                 RowOf(m, b.SrcX, sy));
+        BlitRect({d, size_t(dst.Width), RowOf(s, b.SrcX, b.SrcY), size_t(s.Width), b.Width, b.Height},
+                 RowOf(m, b.SrcX, b.SrcY));
         return;
     }
-    for (int row = fromRow; row < toRow; ++row) {
+    for (int row = 0; row < b.Height; ++row) {
         BlitRect({RowOf(dst, b.DstX, b.DstY + row), 0, RowOf(s, b.SrcX, b.SrcY + row), 0, b.Width, 1},
                  RowOf(m, b.SrcX, b.SrcY + row));
     }
 }
 
-void CopyBackgroundRows(RgbBitmap& dst, const RgbBitmap& background, int y0, int y1) {
-    y1 = std::min(y1, background.Height);
-    if (y1 <= y0) return;
+void CopyBackground(RgbBitmap& dst, const RgbBitmap& background) {
+    const int h = std::min(dst.Height, background.Height);
+    if (h <= 0) return;
     if (dst.Width == background.Width) {
-        std::memcpy(RowOf(dst, 0, y0), RowOf(background, 0, y0),
-                    size_t(y1 - y0) * size_t(dst.Width) * sizeof(uint32_t));
+        std::memcpy(RowOf(dst, 0, 0), RowOf(background, 0, 0),
+                    size_t(h) * size_t(dst.Width) * sizeof(uint32_t));
         return;
     }
     const int w = std::min(dst.Width, background.Width);
-    for (int y = y0; y < y1; ++y)
+    for (int y = 0; y < h; ++y)
         std::memcpy(RowOf(dst, 0, y), RowOf(background, 0, y), size_t(std::max(w, 0)) * sizeof(uint32_t));
 }
 
@@ -192,7 +190,7 @@ bool PlaceRat(const RgbBitmap& dst, const PlayfieldSheets& sheets, const TRatFra
 bool PlaceMallet(const RgbBitmap& dst, const PlayfieldSheets& sheets, uint8_t malletState,
                  int32_t malletX, int32_t malletY, ClippedBlit& out) {
     if (malletState >= kMalletPoses.size()) return false;
-    const int lift = malletState == 1 ? kLoweredPoseLift : 0;
+    const int lift = malletState == kMalletLowered ? kLoweredPoseLift : 0;
     return ClipBlit(dst, *sheets.Sprite, *sheets.Mask, kMalletPoses[malletState], malletX,
                     malletY - lift, out);
 }
@@ -247,25 +245,25 @@ void DrawRat(RgbBitmap& backBuffer, const PlayfieldSheets& sheets, const TRatFra
              int32_t x, int32_t y, int32_t frame) {
     ClippedBlit b;
     if (PlaceRat(backBuffer, sheets, frames, x, y, frame, b))
-        BlitRows(backBuffer, sheets, CutoutFits(sheets), b, 0, b.Height);
+        BlitPicture(backBuffer, sheets, CutoutFits(sheets), b);
 }
 
 void DrawMallet(RgbBitmap& backBuffer, const PlayfieldSheets& sheets, uint8_t malletState,
                 int32_t malletX, int32_t malletY) {
     ClippedBlit b;
     if (PlaceMallet(backBuffer, sheets, malletState, malletX, malletY, b))
-        BlitRows(backBuffer, sheets, CutoutFits(sheets), b, 0, b.Height);
+        BlitPicture(backBuffer, sheets, CutoutFits(sheets), b);
 }
 
 void ComposePlayfield(RgbBitmap& backBuffer, const PlayfieldSheets& sheets,
                       const PlayfieldScene& scene) {
     // One copy of the whole board: a single large copy runs faster than
     // the same copy in bands interleaved with the pictures.
-    CopyBackgroundRows(backBuffer, *sheets.Background, 0, backBuffer.Height);
+    CopyBackground(backBuffer, *sheets.Background);
     const Layers layers = PlaceLayers(backBuffer, sheets, scene);
     const bool withCutout = CutoutFits(sheets);
     for (size_t k = 0; k < layers.Count; ++k)
-        BlitRows(backBuffer, sheets, withCutout, layers.Blits[k], 0, layers.Blits[k].Height);
+        BlitPicture(backBuffer, sheets, withCutout, layers.Blits[k]);
 }
 
 }  // namespace burrowbop
