@@ -6,7 +6,8 @@
 //  - after writing one key, it reads back as written and every other line of
 //    the file is unchanged;
 //  - a table loaded and saved reads back as saved;
-//  - the code page 936 conversions take any bytes.
+//  - the code page 936 conversions take any bytes, and decoding gives valid
+//    UTF-8.
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
@@ -115,10 +116,27 @@ void CheckTableSave(const std::string& file, std::string_view value) {
             Check(reread.Read(std::to_string(i), key) == table[n++], "a saved table reads back as saved");
 }
 
+// Well-formed UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+        unsigned char b = byte(i);
+        std::size_t n = b < 0x80 ? 1 : b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+        if (n == 0 || i + n > text.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((byte(i + k) & 0xC0) != 0x80) return false;
+        if (n == 3 && ((b == 0xE0 && byte(i + 1) < 0xA0) || (b == 0xED && byte(i + 1) >= 0xA0))) return false;
+        if (n == 4 && ((b == 0xF0 && byte(i + 1) < 0x90) || (b == 0xF4 && byte(i + 1) >= 0x90))) return false;
+        i += n;
+    }
+    return true;
+}
+
 void CheckConversions(std::string_view bytes) {
     std::string utf8 = burrowbop::Utf8FromCp936(bytes);
+    Check(IsValidUtf8(utf8), "any bytes decode to valid UTF-8");
     std::string back = burrowbop::Cp936FromUtf8(utf8);
-    Check(burrowbop::Utf8FromCp936(back).size() <= utf8.size() + back.size() * 3, "conversions terminate");
+    Check(IsValidUtf8(burrowbop::Utf8FromCp936(back)), "text encoded back decodes to valid UTF-8");
     (void)burrowbop::Cp936FromUtf8(bytes);
 }
 
