@@ -49,9 +49,7 @@ TUrlLabel* MakeLink(QWidget* parent, const char* name, const QString& caption, c
                     QPoint at) {
     auto* link = new TUrlLabel(parent);
     link->setObjectName(QString::fromLatin1(name));
-    QFont font = VerdanaFont(11);
-    font.setUnderline(true);
-    link->setFont(font);
+    link->setFont(VerdanaFont(11));  // the link draws its own underline
     link->SetCaption(caption);
     link->SetUrl(url);
     link->move(at);

@@ -274,6 +274,15 @@ class Desktop:
             return f.read()
 
 
+def start_game(test, binary, *args):
+    """A desktop (closed at the test's cleanup) with the program started on it;
+    returns it with the playfield and the panel window once both are shown."""
+    desk = Desktop().__enter__()
+    test.addCleanup(desk.close)
+    desk.start(binary, *args)
+    return desk, desk.wait_window("^敲洞乐$"), desk.wait_window("^Burrowbop panel$")
+
+
 def loudness(samples):
     """Largest distance from silence (128) of unsigned 8-bit samples."""
     return max((abs(b - 128) for b in samples), default=0)

@@ -61,11 +61,7 @@ def ink(shot, window, x, y, w, h):
 
 class DialogsTest(unittest.TestCase):
     def setUp(self):
-        self.desk = harness.Desktop().__enter__()
-        self.addCleanup(self.desk.close)
-        self.desk.start(BINARY)
-        self.field = self.desk.wait_window("^敲洞乐$")
-        self.panel = self.desk.wait_window("^Burrowbop panel$")
+        self.desk, self.field, self.panel = harness.start_game(self, BINARY)
         self.fx, self.fy, _, _ = self.field.geometry()
         # The panel takes clicks once its skin is on the screen.
         harness.wait_until(lambda: self.desk.screenshot().pixel(self.fx + 69 + 150, self.fy - 100 + 50)
