@@ -31,11 +31,7 @@ def same(shot, sx, sy, picture, px, py, w, h):
 
 class GameTest(unittest.TestCase):
     def setUp(self):
-        self.desk = harness.Desktop().__enter__()
-        self.addCleanup(self.desk.close)
-        self.desk.start(BINARY)
-        self.field = self.desk.wait_window("^敲洞乐$")
-        self.panel = self.desk.wait_window("^Burrowbop panel$")
+        self.desk, self.field, self.panel = harness.start_game(self, BINARY)
         self.fx, self.fy, _, _ = self.field.geometry()
         self.background = asset("BACKGROUND.bmp")
         self.leds = asset("LEDDIGITS.bmp")
